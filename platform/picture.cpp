@@ -1,0 +1,287 @@
+#include "platform/picture.h"
+
+#include "platform/errors.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+
+extern "C" {
+#include <jpeglib.h>
+#include <jerror.h>
+}
+
+namespace {
+
+constexpr qint64 maxFileSize = qint64(256) * 1024 * 1024;
+constexpr qint64 maxPixels = qint64(64) * 1024 * 1024;
+
+// ---- libjpeg glue: plain C-style frames only, so longjmp skips no destructors.
+
+struct JpegErrorManager
+{
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
+};
+
+void jpegErrorExit(j_common_ptr cinfo)
+{
+    auto *err = reinterpret_cast<JpegErrorManager *>(cinfo->err);
+    std::longjmp(err->jump, 1);
+}
+
+void jpegEmitMessage(j_common_ptr, int) {}
+void jpegOutputMessage(j_common_ptr) {}
+
+void setUpErrors(JpegErrorManager *err)
+{
+    jpeg_std_error(&err->pub);
+    err->pub.error_exit = jpegErrorExit;
+    err->pub.emit_message = jpegEmitMessage;
+    err->pub.output_message = jpegOutputMessage;
+}
+
+int fatalCode(const JpegErrorManager &err)
+{
+    return err.pub.msg_code != 0 ? err.pub.msg_code : -1;
+}
+
+// Reads the header only; returns the libjpeg message code of a fatal error, or 0.
+int readJpegHeader(const unsigned char *data, unsigned long length, int *width, int *height)
+{
+    jpeg_decompress_struct cinfo;
+    JpegErrorManager err;
+    setUpErrors(&err);
+    cinfo.err = &err.pub;
+    if (setjmp(err.jump)) {
+        jpeg_destroy_decompress(&cinfo);
+        return fatalCode(err);
+    }
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, data, length);
+    jpeg_read_header(&cinfo, TRUE);
+    *width = int(cinfo.image_width);
+    *height = int(cinfo.image_height);
+    jpeg_destroy_decompress(&cinfo);
+    return 0;
+}
+
+// Decodes into 32-bit rows (0xffRRGGBB) at bits with the given stride; rows
+// finished before a fatal error stay. The row buffer is allocated by libjpeg's
+// pool so it goes away with the decompressor.
+int decodeJpeg(const unsigned char *data, unsigned long length, unsigned char *bits, qsizetype stride, int width,
+               int height)
+{
+    jpeg_decompress_struct cinfo;
+    JpegErrorManager err;
+    setUpErrors(&err);
+    cinfo.err = &err.pub;
+    if (setjmp(err.jump)) {
+        jpeg_destroy_decompress(&cinfo);
+        return fatalCode(err);
+    }
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, data, length);
+    jpeg_read_header(&cinfo, TRUE);
+    cinfo.do_block_smoothing = TRUE;
+    cinfo.dct_method = JDCT_FLOAT;
+    cinfo.out_color_space = cinfo.jpeg_color_space == JCS_GRAYSCALE ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_start_decompress(&cinfo);
+    {
+        const int comps = cinfo.output_components;
+        const int w = int(cinfo.output_width) < width ? int(cinfo.output_width) : width;
+        JSAMPARRAY row = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
+                                                      cinfo.output_width * JDIMENSION(comps), 1);
+        while (cinfo.output_scanline < cinfo.output_height) {
+            const int y = int(cinfo.output_scanline);
+            jpeg_read_scanlines(&cinfo, row, 1);
+            if (y >= height)
+                continue;
+            auto *out = reinterpret_cast<quint32 *>(bits + stride * y);
+            const JSAMPLE *in = row[0];
+            for (int x = 0; x < w; ++x) {
+                quint32 r, g, b;
+                if (comps == 1) {
+                    r = g = b = in[x];
+                } else {
+                    r = in[x * comps];
+                    g = in[x * comps + 1];
+                    b = in[x * comps + 2];
+                }
+                out[x] = 0xff000000u | (r << 16) | (g << 8) | b;
+            }
+        }
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    return 0;
+}
+
+// ---- pictures
+
+class BitmapPicture : public Picture
+{
+public:
+    explicit BitmapPicture(QImage image) : m_image(std::move(image)) {}
+    Kind kind() const override { return Kind::Bitmap; }
+    QSize size() const override { return m_image.size(); }
+    const QImage &image() override { return m_image; }
+    QImage *bitmap() override { return &m_image; }
+
+private:
+    QImage m_image;
+};
+
+class JpegPicture : public Picture
+{
+public:
+    JpegPicture(QByteArray bytes, QSize size) : m_bytes(std::move(bytes)), m_size(size) {}
+    Kind kind() const override { return Kind::Jpeg; }
+    QSize size() const override { return m_size; }
+    const QImage &image() override
+    {
+        if (m_decoded)
+            return m_image;
+        m_decoded = true;
+        m_image = QImage(m_size, QImage::Format_RGB32);
+        m_image.fill(QColor(0xc0, 0xc0, 0xc0));
+        const int code = decodeJpeg(reinterpret_cast<const unsigned char *>(m_bytes.constData()),
+                                    static_cast<unsigned long>(m_bytes.size()), m_image.bits(),
+                                    m_image.bytesPerLine(), m_size.width(), m_size.height());
+        m_bytes.clear();
+        if (code != 0)
+            throw EJPEG(Errors::jpegError(code));
+        return m_image;
+    }
+
+private:
+    QByteArray m_bytes;
+    QSize m_size;
+    QImage m_image;
+    bool m_decoded = false;
+};
+
+QString extensionOf(const QString &fileName)
+{
+    const qsizetype slash = fileName.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0 || dot < slash)
+        return QString();
+    return fileName.mid(dot + 1);
+}
+
+quint32 le32(const QByteArray &b, qsizetype at)
+{
+    return quint32(quint8(b[at])) | quint32(quint8(b[at + 1])) << 8 | quint32(quint8(b[at + 2])) << 16 |
+           quint32(quint8(b[at + 3])) << 24;
+}
+
+quint16 le16(const QByteArray &b, qsizetype at)
+{
+    return quint16(quint8(b[at]) | quint8(b[at + 1]) << 8);
+}
+
+std::unique_ptr<Picture> bitmapFrom(const QByteArray &bytes)
+{
+    if (bytes.size() < 14)
+        throw EReadError(Errors::readError());
+    if (bytes[0] != 'B' || bytes[1] != 'M')
+        throw EInvalidGraphic(Errors::invalidBitmap());
+    if (bytes.size() < 18)
+        throw EReadError(Errors::readError());
+    const quint32 infoSize = le32(bytes, 14);
+    if (infoSize != 12 && infoSize != 40 && infoSize != 52 && infoSize != 56 && infoSize != 108 && infoSize != 124)
+        throw EInvalidGraphic(Errors::invalidBitmap());
+    if (bytes.size() < qsizetype(14 + infoSize))
+        throw EReadError(Errors::readError());
+    qint64 width, height;
+    int bpp;
+    quint32 compression = 0, colours = 0;
+    if (infoSize == 12) {
+        width = le16(bytes, 18);
+        height = qint16(le16(bytes, 20));
+        bpp = le16(bytes, 24);
+    } else {
+        width = qint32(le32(bytes, 18));
+        height = qint32(le32(bytes, 22));
+        bpp = le16(bytes, 28);
+        compression = le32(bytes, 30);
+        colours = le32(bytes, 46);
+    }
+    if (width <= 0 || height == 0 || (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32))
+        throw EInvalidGraphic(Errors::invalidBitmap());
+    const qint64 rows = height < 0 ? -height : height;
+    if (width * rows > maxPixels)
+        throw EInvalidGraphic(Errors::invalidBitmap());
+    // Colour table.
+    qint64 tableEntries = 0;
+    if (bpp <= 8)
+        tableEntries = colours != 0 ? qint64(colours) : (qint64(1) << bpp);
+    if (tableEntries > 256)
+        throw EInvalidGraphic(Errors::invalidBitmap());
+    qint64 tableBytes = tableEntries * (infoSize == 12 ? 3 : 4);
+    if (infoSize == 40 && compression == 3) // BI_BITFIELDS masks after a plain header
+        tableBytes += 12;
+    if (bytes.size() < 14 + qint64(infoSize) + tableBytes)
+        throw EReadError(Errors::readError());
+    if (compression == 0 || compression == 3) {
+        const qint64 stride = ((width * bpp + 31) / 32) * 4;
+        const qint64 offset = le32(bytes, 10);
+        if (bytes.size() < offset + stride * rows)
+            throw EReadError(Errors::readError());
+    }
+    QImage image = QImage::fromData(bytes, "BMP");
+    if (image.isNull())
+        throw EInvalidGraphic(Errors::invalidBitmap());
+    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
+        image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    return std::make_unique<BitmapPicture>(std::move(image));
+}
+
+std::unique_ptr<Picture> jpegFrom(QByteArray bytes)
+{
+    int width = 0, height = 0;
+    const int code = readJpegHeader(reinterpret_cast<const unsigned char *>(bytes.constData()),
+                                    static_cast<unsigned long>(bytes.size()), &width, &height);
+    if (code != 0)
+        throw EJPEG(Errors::jpegError(code));
+    if (width <= 0 || height <= 0 || qint64(width) * height > maxPixels)
+        throw EJPEG(Errors::jpegError(JERR_IMAGE_TOO_BIG));
+    return std::make_unique<JpegPicture>(std::move(bytes), QSize(width, height));
+}
+
+} // namespace
+
+std::unique_ptr<Picture> loadPicture(const QString &fileName)
+{
+    const QString extension = extensionOf(fileName);
+    const QString lower = extension.toLower();
+    const bool isBitmap = lower == QLatin1String("bmp");
+    const bool isJpeg = lower == QLatin1String("jpeg") || lower == QLatin1String("jpg");
+    if (!isBitmap && !isJpeg)
+        throw EInvalidGraphic(Errors::unknownExtension(extension));
+
+    QFile file(fileName);
+    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly))
+        throw EFOpenError(Errors::cannotOpen(fileName));
+    if (file.size() > maxFileSize) {
+        if (isBitmap)
+            throw EInvalidGraphic(Errors::invalidBitmap());
+        throw EJPEG(Errors::jpegError(JERR_IMAGE_TOO_BIG));
+    }
+    QByteArray bytes = file.readAll();
+    file.close();
+    if (isBitmap)
+        return bitmapFrom(bytes);
+    return jpegFrom(std::move(bytes));
+}
+
+std::unique_ptr<Picture> newBitmap(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return std::make_unique<BitmapPicture>(std::move(image));
+}
