@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace Platform {
+
+// Cuts UTF-8 bytes into lines. A line ends at CR LF, a lone CR or a lone LF
+// (LF CR is two ends); a last line without an end still counts, an end at the
+// very end adds no empty line, and a NUL byte ends the text.
+QStringList splitLines(const QByteArray &bytes);
+
+// Every item followed by CR LF, the last one included, as UTF-8.
+QByteArray joinLines(const QStringList &items);
+
+// Reads a whole text file into lines. Throws EFOpenError when the file cannot
+// be opened (missing, a folder, not a plain file, no access) and EReadError
+// when it cannot be read or is far larger than any file the game uses.
+QStringList loadLines(const QString &fileName);
+
+// Replaces the file with the lines, all or nothing: the old file stays whole
+// on any failure and no temporary file is left behind. Throws EFCreateError
+// when the file cannot be created or put in place, EWriteError when the
+// device takes fewer bytes than asked.
+void saveLines(const QStringList &items, const QString &fileName);
+
+// Lets robustness tests play a disk that fills up: saveLines then behaves as
+// if the device took only that many bytes. Negative means no limit.
+void setWriteLimitForTesting(qint64 bytes);
+
+} // namespace Platform
