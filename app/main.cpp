@@ -1,18 +1,22 @@
+#include "game/Pimukaro_Main.h"
+#include "platform/fonts.h"
+
 #include <QApplication>
-#include <QFont>
-#include <QWidget>
+#include <QIcon>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
-    // The Japanese faces the window asks for, mapped to the IPA fonts.
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+    Platform::substituteFaces();
     QApplication app(argc, argv);
+    app.setWindowIcon(QIcon(QStringLiteral(":/pimukaro.png")));
 
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("ぴむかろ Ver.2.00"));
-    window.setFixedSize(742, 474);
-    window.setStyleSheet(QStringLiteral("background-color: #9FFDA7;"));
-    window.show();
+    TForm1 Form1;
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = Form1.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        Form1.move(frame.topLeft());
+    }
+    Form1.show();
     return app.exec();
 }

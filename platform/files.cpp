@@ -67,6 +67,16 @@ QString findCaseInsensitive(const QString &folder, const QString &name)
     return matches.first();
 }
 
+QString resolvePath(const QString &path)
+{
+    if (QFileInfo::exists(path))
+        return path;
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const QString folder = path.left(slash + 1);
+    const QString found = findCaseInsensitive(folder, path.mid(slash + 1));
+    return found.isEmpty() ? path : folder + found;
+}
+
 QStringList listFolder(const QString &folder, const QString &extension)
 {
     const QString ending = u'.' + extension;

@@ -19,6 +19,10 @@ QString currentDirectory();
 // sorted order; empty when there is none.
 QString findCaseInsensitive(const QString &folder, const QString &name);
 
+// The path with its last part spelt as on disk when an entry matches it
+// without regard to letter case; otherwise the path as given.
+QString resolvePath(const QString &path);
+
 // Names (without the folder) of every entry whose name ends in "." + extension,
 // letter case ignored, hidden entries and folders included, sorted with
 // numbers compared by value (q2 before q10). A missing folder gives none.

@@ -1,0 +1,55 @@
+// Reading a question's answer file into the answer list and the game record,
+// and saving the list back.
+
+#include "game/Pimukaro_Main.h"
+
+#include "game/answerlines.h"
+#include "platform/controls/listbox.h"
+#include "platform/controls/pickcombobox.h"
+#include "platform/files.h"
+#include "platform/linefile.h"
+#include "platform/textconv.h"
+
+namespace {
+QString answerFileOf(const QString &questionDir, const QString &questionName)
+{
+    return Platform::resolvePath(questionDir + questionName + QStringLiteral("_Ans.txt"));
+}
+} // namespace
+
+void TForm1::LoadAnswers()
+{
+    const QString fileName = answerFileOf(QuestionDir, QuestionName);
+    if (!Platform::fileExists(fileName))
+        return;
+    LB_Ans->setItems(Platform::loadLines(fileName));
+    AnswerCount = LB_Ans->count();
+    if (AnswerCount == 0)
+        return;
+    TimeLimit = Platform::strToInt(LB_Ans->item(AnswerCount - 1));
+    CB_Time->setItemIndex(TimeChoiceShown(TimeLimit));
+    LB_Ans->deleteItem(AnswerCount - 1);
+    --AnswerCount;
+    // The record has room for 99 answers; the list keeps every line for editing.
+    AnswerCount = qMin(AnswerCount, MaxAnswers);
+    for (int i = 1; i <= AnswerCount; ++i) {
+        Answers[i].Found = 0;
+        ParseAnswerLine(LB_Ans->item(i - 1), Answers[i].X, Answers[i].Y, Answers[i].R);
+    }
+}
+
+void TForm1::B_SaveClick()
+{
+    if (LB_Ans->count() > 0) {
+        LB_Ans->addItem(CB_Time->text());
+        try {
+            Platform::saveLines(LB_Ans->items(), answerFileOf(QuestionDir, QuestionName));
+        } catch (...) {
+            // The limit line must not stay behind as if it were an answer.
+            LB_Ans->deleteItem(LB_Ans->count() - 1);
+            throw;
+        }
+    }
+    AnswersDirty = false;
+    CB_QChange();
+}

@@ -1,0 +1,42 @@
+#include "game/answerlines.h"
+
+#include "platform/textconv.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int FieldWidth = 5;
+
+QString field(qint32 value)
+{
+    return (Platform::intToStr(value) + QString(FieldWidth, QLatin1Char(' '))).left(FieldWidth);
+}
+
+qint32 parseField(const QString &line, int column)
+{
+    return Platform::strToInt(Platform::trimmed(Platform::substring(line, column, FieldWidth)));
+}
+} // namespace
+
+QString FormatAnswerLine(qint32 x, qint32 y, qint32 r)
+{
+    return field(x) + field(y) + field(r);
+}
+
+void ParseAnswerLine(const QString &line, qint32 &x, qint32 &y, qint32 &r)
+{
+    x = parseField(line, 1);
+    y = parseField(line, 1 + FieldWidth);
+    r = parseField(line, 1 + 2 * FieldWidth);
+}
+
+int TimeChoiceIndex(qint32 seconds)
+{
+    // Up to two minutes the choices step by ten seconds, then by minutes.
+    return seconds > 120 ? seconds / 60 + 7 : (seconds - 30) / 10;
+}
+
+int TimeChoiceShown(qint32 seconds)
+{
+    return std::clamp(TimeChoiceIndex(seconds), 0, TimeChoiceCount - 1);
+}

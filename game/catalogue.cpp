@@ -1,0 +1,147 @@
+// The question folder: where it is found at start-up, what questions it
+// holds, drawing the next question, and loading a question's pictures.
+
+#include "game/Pimukaro_Main.h"
+
+#include "game/answerlines.h"
+#include "game/texts.h"
+#include "platform/controls/imageview.h"
+#include "platform/controls/listbox.h"
+#include "platform/controls/pickcombobox.h"
+#include "platform/controls/questioncombobox.h"
+#include "platform/controls/textlabel.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/folderchooser.h"
+#include "platform/linefile.h"
+#include "platform/picture.h"
+#include "platform/random.h"
+
+namespace {
+const QString RememberedFolderFile = QStringLiteral("Pimukaro.Set");
+const QString SampleFolder = QStringLiteral("サンプルもんだい");
+const QString MemoryMarker = QStringLiteral("Kioku.txt");
+const QString PictureASuffix = QStringLiteral("_A");
+
+// The questions among the pictures of one kind: every "<name>_A.<ext>".
+QStringList questionsAmong(const QStringList &pictureNames)
+{
+    QStringList names;
+    for (const QString &file : pictureNames) {
+        const QString stem = Platform::removeExtension(file);
+        if (stem.endsWith(PictureASuffix, Qt::CaseSensitive))
+            names << stem.chopped(PictureASuffix.size());
+    }
+    return names;
+}
+
+// The label's name for a folder: its path below the start-up directory, or
+// its own name when it lies elsewhere.
+QString shortFolderName(const QString &baseDir, const QString &questionDir)
+{
+    const QString folder = questionDir.chopped(1);
+    if (questionDir.startsWith(baseDir))
+        return folder.mid(baseDir.size());
+    return Platform::fileNameOf(folder);
+}
+} // namespace
+
+void TForm1::FindStartupFolder()
+{
+    if (Platform::fileExists(RememberedFolderFile)) {
+        LB_Set->setItems(Platform::loadLines(RememberedFolderFile));
+        if (LB_Set->count() > 0 && Platform::folderExists(LB_Set->item(0)))
+            QuestionDir = LB_Set->item(0);
+    }
+    if (QuestionDir.isEmpty() && Platform::folderExists(SampleFolder))
+        QuestionDir = BaseDir + SampleFolder + QLatin1Char('/');
+}
+
+void TForm1::ScanQuestions()
+{
+    if (QuestionDir.isEmpty())
+        return;
+    MemoryMode = Platform::fileExists(Platform::resolvePath(QuestionDir + MemoryMarker)) ? 1 : 0;
+    CB_Q->clearItems();
+    QStringList names = questionsAmong(Platform::listFolder(QuestionDir, QStringLiteral("bmp")))
+        + questionsAmong(Platform::listFolder(QuestionDir, QStringLiteral("jpg")));
+    // The record has room for 99 questions; a larger folder offers its first 99.
+    if (names.size() > MaxQuestions)
+        names.resize(MaxQuestions);
+    CB_Q->setItems(names);
+    CB_Q->setItemIndex(names.isEmpty() ? -1 : 0);
+    QuestionTotal = qint32(names.size());
+    QuestionsLeft = QuestionTotal;
+    for (int n = 1; n <= QuestionTotal; ++n)
+        QuestionUsed[n] = 0;
+    L_QName->setCaption(shortFolderName(BaseDir, QuestionDir) + QStringLiteral("（") + FullWidthNumber(QuestionTotal)
+                        + QStringLiteral("もん）"));
+}
+
+void TForm1::PickQuestion()
+{
+    int n;
+    do {
+        n = Platform::randomBelow(QuestionTotal) + 1;
+    } while (QuestionUsed[n] != 0);
+    CurrentQuestion = n;
+    QuestionUsed[n] = 1;
+    CB_Q->setItemIndex(n - 1);
+}
+
+void TForm1::CB_QChange()
+{
+    if (CB_Q->itemIndex() < 0)
+        return;
+    if (AnswersDirty && GameState == gsAnswerSetting
+        && Platform::askQuestion(QStringLiteral("解答データを保存しますか？")) == Platform::IdYes)
+        B_SaveClick();
+
+    Img_A->clear();
+    Img_B->clear();
+    const QString stem = QuestionDir + CB_Q->text();
+    const bool loadB = MemoryMode == 0 || GameState == gsAnswerSetting;
+    const QString bitmapA = Platform::resolvePath(stem + QStringLiteral("_A.bmp"));
+    if (Platform::fileExists(bitmapA)) {
+        Img_A->setPicture(loadPicture(bitmapA));
+        if (loadB)
+            Img_B->setPicture(loadPicture(Platform::resolvePath(stem + QStringLiteral("_B.bmp"))));
+    } else {
+        Img_A->setPicture(loadPicture(Platform::resolvePath(stem + QStringLiteral("_A.jpg"))));
+        if (loadB)
+            Img_B->setPicture(loadPicture(Platform::resolvePath(stem + QStringLiteral("_B.jpg"))));
+    }
+    ClearOverlay();
+    QuestionName = CB_Q->text();
+    FoundCount = 0;
+    MissCount = 0;
+    AnswerCount = 0;
+    LB_Ans->clearItems();
+    CB_Time->setItemIndex(DefaultTimeChoice);
+    AnswersDirty = false;
+    LoadAnswers();
+}
+
+void TForm1::B_QChangeClick()
+{
+    const QString previous = QuestionDir;
+    QString folder = QuestionDir.isEmpty() ? QString() : QuestionDir.chopped(1);
+    const bool chosen = Platform::chooseFolder(QStringLiteral("もんだいをえらんでください"), BaseDir, folder);
+    if (folder.isEmpty())
+        QuestionDir.clear(); // it has vanished since it was chosen; so it stays even on cancel
+    if (!chosen)
+        return;
+
+    QuestionDir = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    LB_Set->clearItems();
+    LB_Set->addItem(QuestionDir);
+    ScanQuestions();
+    if (QuestionTotal == 0) {
+        Platform::showMessage(QStringLiteral("ここにはもんだいがありません"));
+        QuestionDir = previous;
+        ScanQuestions();
+    }
+    Img_A->clear();
+    Img_B->clear();
+    ClearOverlay();
+}

@@ -1,0 +1,82 @@
+# Shared steps of the end-to-end tests: a virtual display, the real game in a
+# scratch play folder, and pixel checks on screenshots of its window.
+
+set -euo pipefail
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# start_display: starts Xvfb on a free display number and exports DISPLAY.
+start_display() {
+    local n
+    for n in $(seq 90 140); do
+        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+            Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+            XVFB_PID=$!
+            export DISPLAY=":$n"
+            for _ in $(seq 50); do
+                xdotool getmouselocation >/dev/null 2>&1 && return 0
+                sleep 0.1
+            done
+            fail "Xvfb did not start on :$n"
+        fi
+    done
+    fail "no free display"
+}
+
+# start_game GAME DIR: runs the game in DIR and waits for its window.
+start_game() {
+    (cd "$2" && exec env -u QT_QPA_PLATFORM SDL_AUDIODRIVER=dummy "$1") >"$2/game.log" 2>&1 &
+    GAME_PID=$!
+    WID=""
+    for _ in $(seq 100); do
+        WID=$(xdotool search --name "ぴむかろ Ver.2.00" 2>/dev/null | head -n1 || true)
+        [ -n "$WID" ] && break
+        sleep 0.1
+    done
+    [ -n "$WID" ] || fail "the window did not appear"
+    sleep 0.5
+}
+
+cleanup() {
+    [ -n "${GAME_PID:-}" ] && kill "$GAME_PID" 2>/dev/null || true
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+}
+
+# click X Y [BUTTON]: a click at client coordinates of the game's window.
+click() {
+    xdotool mousemove --window "$WID" "$1" "$2"
+    sleep 0.1
+    xdotool click "${3:-1}"
+    sleep 0.2
+}
+
+# pixel X Y: the colour at client coordinates, as "#RRGGBB".
+pixel() {
+    local shot
+    shot=$(mktemp --suffix=.png)
+    import -silent -window "$WID" "$shot"
+    convert "$shot" -format "%[hex:p{$1,$2}]" info: | sed 's/^/#/' | cut -c1-7
+    rm -f "$shot"
+}
+
+# wait_pixel X Y COLOUR SECONDS: waits until the pixel shows COLOUR.
+wait_pixel() {
+    local deadline=$((SECONDS + $4)) seen
+    while [ $SECONDS -le $deadline ]; do
+        seen=$(pixel "$1" "$2")
+        [ "$seen" = "$3" ] && return 0
+        sleep 0.2
+    done
+    fail "pixel ($1,$2) is $seen, expected $3"
+}
+
+# wait_exit SECONDS: waits for the game to end on its own; it must exit 0.
+wait_exit() {
+    local deadline=$((SECONDS + $1))
+    while kill -0 "$GAME_PID" 2>/dev/null; do
+        [ $SECONDS -le $deadline ] || fail "the game did not end"
+        sleep 0.1
+    done
+    wait "$GAME_PID" || fail "the game exited with $?"
+    GAME_PID=""
+}

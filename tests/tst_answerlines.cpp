@@ -1,0 +1,109 @@
+#include "game/answerlines.h"
+#include "platform/errors.h"
+
+#include <QTest>
+
+class TestAnswerLines : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void formatsFiveColumnFields_data()
+    {
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<int>("r");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("worked example 1") << 120 << 85 << 20 << "120  85   20   ";
+        QTest::newRow("worked example 2") << 301 << 240 << 14 << "301  240  14   ";
+        QTest::newRow("one digit") << 7 << 349 << 99 << "7    349  99   ";
+        QTest::newRow("negative") << -12 << 0 << 10 << "-12  0    10   ";
+        QTest::newRow("too long is cut") << 123456 << -99999 << 5 << "12345-9999" "5    ";
+    }
+    void formatsFiveColumnFields()
+    {
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(int, r);
+        QFETCH(QString, line);
+        QCOMPARE(FormatAnswerLine(x, y, r), line);
+        QCOMPARE(line.size(), 15);
+    }
+
+    void parsesFields_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<int>("r");
+        QTest::newRow("written by the game") << "120  85   20   " << 120 << 85 << 20;
+        QTest::newRow("negative reads back") << "-12  0    10   " << -12 << 0 << 10;
+        QTest::newRow("blanks and tabs trimmed") << "\t 12 \t 34 \t  5 " << 12 << 34 << 5;
+        QTest::newRow("right-aligned by hand") << "  120   85   20" << 120 << 85 << 20;
+        QTest::newRow("after column 15 ignored") << "1    2    3    garbage" << 1 << 2 << 3;
+        QTest::newRow("short last field") << "1    2    3" << 1 << 2 << 3;
+    }
+    void parsesFields()
+    {
+        QFETCH(QString, line);
+        qint32 x = 0, y = 0, r = 0;
+        ParseAnswerLine(line, x, y, r);
+        QTEST(x, "x");
+        QTEST(y, "y");
+        QTEST(r, "r");
+    }
+
+    void badFieldKeepsTheFieldsBefore_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("ten characters: empty R") << "1    2    " << 1 << 2 << "'' is not a valid integer value";
+        QTest::newRow("blank line") << "" << -1 << -1 << "'' is not a valid integer value";
+        QTest::newRow("letters in Y") << "5    ab   3    " << 5 << -1 << "'ab' is not a valid integer value";
+        QTest::newRow("blank inside a field") << "5    1 2  3    " << 5 << -1 << "'1 2' is not a valid integer value";
+    }
+    void badFieldKeepsTheFieldsBefore()
+    {
+        QFETCH(QString, line);
+        qint32 x = -1, y = -1, r = -1;
+        try {
+            ParseAnswerLine(line, x, y, r);
+            QFAIL("no conversion error");
+        } catch (const EConvertError &error) {
+            QTEST(error.message(), "message");
+        }
+        QTEST(x, "x");
+        QTEST(y, "y");
+        QCOMPARE(r, -1);
+    }
+
+    void timeChoices_data()
+    {
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("shown");
+        const int choices[] = {30, 40, 50, 60, 70, 80, 90, 100, 110, 120, 180, 240, 300};
+        for (int i = 0; i < 13; ++i)
+            QTest::addRow("%d", choices[i]) << choices[i] << i << i;
+        QTest::newRow("between: 65") << 65 << 3 << 3;
+        QTest::newRow("between: 150") << 150 << 9 << 9;
+        QTest::newRow("21 truncates to 30") << 21 << 0 << 0;
+        QTest::newRow("20 falls below") << 20 << -1 << 0;
+        QTest::newRow("0") << 0 << -3 << 0;
+        QTest::newRow("negative") << -50 << -8 << 0;
+        QTest::newRow("359") << 359 << 12 << 12;
+        QTest::newRow("360 falls above") << 360 << 13 << 12;
+        QTest::newRow("an hour") << 3600 << 67 << 12;
+    }
+    void timeChoices()
+    {
+        QFETCH(int, seconds);
+        QTEST(TimeChoiceIndex(seconds), "index");
+        QTEST(TimeChoiceShown(seconds), "shown");
+    }
+};
+
+QTEST_APPLESS_MAIN(TestAnswerLines)
+#include "tst_answerlines.moc"

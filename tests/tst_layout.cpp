@@ -1,0 +1,200 @@
+// The window as the player first sees it: where every control lies, what it
+// says, and which control covers which.
+
+#include "game/Pimukaro_Main.h"
+#include "platform/controls/textlabel.h"
+#include "platform/fonts.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestLayout : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_playFolder; // no questions anywhere
+    std::unique_ptr<TForm1> m_form;
+
+    QWidget *control(const char *name) { return m_form->findChild<QWidget *>(QString::fromLatin1(name)); }
+    QString ownerAt(QPoint clientPoint)
+    {
+        for (QWidget *w = m_form->childAt(clientPoint); w; w = w->parentWidget())
+            if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
+                return w->objectName();
+        return QString();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Platform::substituteFaces();
+        QDir::setCurrent(m_playFolder.path());
+        m_form = std::make_unique<TForm1>();
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    }
+
+    void window()
+    {
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("ぴむかろ Ver.2.00"));
+        QCOMPARE(m_form->size(), QSize(742, 474));
+        QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
+        QVERIFY(!(m_form->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(m_form->grab().toImage().pixelColor(740, 2), QColor(0x9F, 0xFD, 0xA7));
+    }
+
+    void geometry_data()
+    {
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QRect>("bounds");
+        QTest::addColumn<bool>("sizedByText");
+        const struct {
+            const char *name, *parent;
+            int left, top, width, height;
+            bool label;
+        } table[] = {
+            {"L_Msg", "Form1", 379, 60, 169, 21, true},         {"Label9", "Form1", 8, 8, 221, 13, true},
+            {"P_ImgA", "Form1", 7, 85, 360, 360, false},        {"Img_A", "P_ImgA", 5, 5, 350, 350, false},
+            {"P_ImgB", "Form1", 375, 85, 360, 360, false},      {"Img_B", "P_ImgB", 6, 5, 350, 350, false},
+            {"Img_Ans", "P_ImgB", 6, 5, 350, 350, false},       {"StatusBar1", "Form1", 0, 450, 742, 24, false},
+            {"P_Title", "Form1", 69, 128, 601, 265, false},     {"L_TitleMsg", "P_Title", 56, 40, 501, 33, true},
+            {"B_GameStart", "P_Title", 24, 192, 337, 49, false}, {"B_GameEnd", "P_Title", 384, 192, 193, 49, false},
+            {"GroupBox1", "P_Title", 24, 104, 553, 65, false},  {"L_QName", "GroupBox1", 168, 24, 228, 24, true},
+            {"B_QChange", "GroupBox1", 11, 20, 145, 33, false}, {"P_GameMsg", "P_Title", 5, 5, 591, 255, false},
+            {"L_GMsg1", "P_GameMsg", 8, 16, 577, 100, false},   {"L_GMsg2", "P_GameMsg", 8, 136, 577, 37, false},
+            {"B_GameMsgOK", "P_GameMsg", 408, 200, 169, 41, false},
+            {"B_GameMsgNG", "P_GameMsg", 280, 200, 113, 41, false},
+            {"Panel3", "Form1", 375, 6, 360, 41, false},        {"Label4", "Panel3", 25, 6, 231, 33, true},
+            {"L_Title", "Panel3", 23, 4, 231, 33, true},        {"Label6", "Panel3", 272, 20, 72, 16, true},
+            {"CB_Q", "Form1", 8, 24, 359, 21, false},           {"P_Miss", "Form1", 8, 5, 359, 76, false},
+            {"Label2", "P_Miss", 6, 8, 253, 21, true},          {"L_Miss2", "P_Miss", 253, 4, 99, 33, true},
+            {"L_SeigenJikan", "P_Miss", 8, 34, 120, 13, true},  {"L_Miss", "P_Miss", 253, 4, 99, 33, true},
+            {"PB_Time", "P_Miss", 4, 50, 351, 21, false},       {"B_GiveUp", "Form1", 676, 54, 59, 25, false},
+            {"P_Ans", "Form1", 375, 4, 360, 76, false},         {"Label3", "P_Ans", 193, 37, 72, 12, true},
+            {"LB_Ans", "P_Ans", 5, 5, 100, 66, false},          {"B_Add", "P_Ans", 192, 5, 65, 28, false},
+            {"B_Del", "P_Ans", 263, 5, 43, 22, false},          {"B_End", "P_Ans", 312, 49, 43, 22, false},
+            {"B_Check", "P_Ans", 312, 5, 43, 22, false},        {"B_D1", "P_Ans", 135, 7, 25, 25, false},
+            {"B_D3", "P_Ans", 135, 34, 25, 25, false},          {"B_D4", "P_Ans", 110, 20, 24, 25, false},
+            {"B_D2", "P_Ans", 160, 20, 24, 25, false},          {"B_D6", "P_Ans", 110, 46, 24, 25, false},
+            {"B_D5", "P_Ans", 160, 46, 24, 25, false},          {"CB_Time", "P_Ans", 192, 51, 61, 20, false},
+            {"B_Save", "P_Ans", 263, 49, 43, 22, false},        {"LB_Set", "P_Ans", 16, 16, 57, 33, false},
+        };
+        for (const auto &row : table)
+            QTest::newRow(row.name) << QString::fromLatin1(row.parent) << QRect(row.left, row.top, row.width, row.height)
+                                    << row.label;
+    }
+    void geometry()
+    {
+        QFETCH(QString, parent);
+        QFETCH(QRect, bounds);
+        QFETCH(bool, sizedByText);
+        QWidget *w = control(QTest::currentDataTag());
+        QVERIFY(w);
+        QCOMPARE(w->parentWidget()->objectName(), parent);
+        QCOMPARE(w->pos(), bounds.topLeft());
+        if (!sizedByText)
+            QCOMPARE(w->size(), bounds.size());
+    }
+
+    void picturesLieOneToOne()
+    {
+        QCOMPARE(control("Img_A")->mapTo(m_form.get(), QPoint(0, 0)), QPoint(12, 90));
+        QCOMPARE(control("Img_B")->mapTo(m_form.get(), QPoint(0, 0)), QPoint(381, 90));
+        QCOMPARE(control("Img_Ans")->mapTo(m_form.get(), QPoint(349, 349)), QPoint(730, 439));
+    }
+
+    void captions_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("L_Msg") << "がんばってね！！";
+        QTest::newRow("Label9") << "解答を設定する問題を選択して下さい";
+        QTest::newRow("L_GMsg1") << "やったね！";
+        QTest::newRow("L_GMsg2") << "もんだいはぜんぶおわったよ！";
+        QTest::newRow("Label4") << "ぴむかろ";
+        QTest::newRow("L_Title") << "ぴむかろ";
+        QTest::newRow("Label6") << "Ver.2.00";
+        QTest::newRow("Label2") << "ミスは３かいまでだよ：";
+        QTest::newRow("L_Miss2") << "×××";
+        QTest::newRow("L_SeigenJikan") << "せいげんじかん：";
+        QTest::newRow("L_Miss") << ""; // the title screen shows no misses
+        QTest::newRow("Label3") << "制限時間（秒）";
+        QTest::newRow("L_QName") << "もんだいをえらんでね";
+        QTest::newRow("B_GameStart") << "はじめる";
+        QTest::newRow("B_GameEnd") << "やめる";
+        QTest::newRow("B_QChange") << "もんだいをかえる";
+        QTest::newRow("B_GameMsgOK") << "は　い";
+        QTest::newRow("B_GameMsgNG") << "やめる";
+        QTest::newRow("B_GiveUp") << "こうさん";
+        QTest::newRow("B_Add") << "追加/修正";
+        QTest::newRow("B_Del") << "削除";
+        QTest::newRow("B_End") << "終了";
+        QTest::newRow("B_Check") << "確認";
+        QTest::newRow("B_D1") << "↑";
+        QTest::newRow("B_D3") << "↓";
+        QTest::newRow("B_D4") << "←";
+        QTest::newRow("B_D2") << "→";
+        QTest::newRow("B_D6") << "－";
+        QTest::newRow("B_D5") << "＋";
+        QTest::newRow("B_Save") << "保存";
+    }
+    void captions()
+    {
+        QFETCH(QString, caption);
+        QWidget *w = control(QTest::currentDataTag());
+        QVERIFY(w);
+        if (auto *label = qobject_cast<TextLabel *>(w))
+            QCOMPARE(label->caption(), caption);
+        else
+            QCOMPARE(qobject_cast<QPushButton *>(w)->text(), caption);
+    }
+
+    void titleScreenCovers()
+    {
+        QCOMPARE(ownerAt({100, 30}), QStringLiteral("P_Miss"));   // over CB_Q
+        QCOMPARE(ownerAt({20, 12}), QStringLiteral("P_Miss"));    // over Label9
+        QCOMPARE(ownerAt({370, 260}), QStringLiteral("P_Title")); // the middle of both pictures
+        QCOMPARE(ownerAt({700, 420}), QStringLiteral("Img_Ans")); // every click on picture B
+        QVERIFY(control("P_Title")->isVisible());
+        QVERIFY(!control("P_GameMsg")->isVisible());
+        QVERIFY(!control("P_Ans")->isVisible());
+        QVERIFY(!control("B_GiveUp")->isVisible());
+        QVERIFY(!control("LB_Set")->isVisible());
+    }
+
+    void messagePanelFillsTitlePanel()
+    {
+        control("P_GameMsg")->show();
+        QCOMPARE(ownerAt({69 + 5, 128 + 5}), QStringLiteral("P_GameMsg"));
+        QCOMPARE(ownerAt({69 + 595, 128 + 259}), QStringLiteral("P_GameMsg"));
+        QCOMPARE(ownerAt({69 + 24 + 10, 128 + 192 + 10}), QStringLiteral("P_GameMsg")); // B_GameStart hidden
+        control("P_GameMsg")->hide();
+    }
+
+    void answerPanelCovers()
+    {
+        control("P_Miss")->hide();
+        control("P_Ans")->show();
+        control("B_GiveUp")->show();
+        QCOMPARE(ownerAt({100, 30}), QStringLiteral("CB_Q"));
+        QCOMPARE(ownerAt({700, 60}), QStringLiteral("P_Ans")); // over B_GiveUp
+        QCOMPARE(ownerAt({400, 20}), QStringLiteral("P_Ans")); // over Panel3
+        QCOMPARE(ownerAt({385, 79}), QStringLiteral("P_Ans")); // L_Msg but its lowest row
+        control("B_GiveUp")->hide();
+        control("P_Ans")->hide();
+        control("P_Miss")->show();
+    }
+
+    void titleShadowAndCrosses()
+    {
+        QCOMPARE(control("L_Title")->pos() + QPoint(2, 2), control("Label4")->pos());
+        auto *misses = qobject_cast<TextLabel *>(control("L_Miss"));
+        misses->setCaption(QStringLiteral("×××"));
+        QCOMPARE(misses->geometry(), control("L_Miss2")->geometry());
+        misses->setCaption(QString());
+    }
+};
+
+QTEST_MAIN(TestLayout)
+#include "tst_layout.moc"
