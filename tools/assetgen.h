@@ -1,0 +1,29 @@
+#pragma once
+
+#include "tools/scene.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+inline const QString sampleFolderName = QStringLiteral("サンプルもんだい");
+inline const QString memoryFolderName = QStringLiteral("おぼえてもんだい");
+inline const QString memoryMarkerName = QStringLiteral("Kioku.txt");
+inline const QString iconFileName = QStringLiteral("pimukaro.png");
+inline const QString smallIconFileName = QStringLiteral("pimukaro16.png");
+
+// Writes bytes to path through a temporary file renamed over it, so a file is
+// either whole or not there; throws AssetError.
+void writeFileAtomically(const QString &path, const QByteArray &bytes);
+
+// Writes name_A, name_B (.bmp or .jpg) and name_Ans.txt of each scene into
+// folder, which is made if missing; a memory-mode folder also gets its marker.
+// Throws AssetError, also for a scene that would make an unfair question.
+void writeQuestionFolder(const QString &folder, const std::vector<Scene> &scenes, bool memoryMode);
+
+void writeSounds(const QString &folder);
+void writeIcons(const QString &folder);
+
+// The whole play folder: both sample folders, the sounds and the icons.
+void writeAllAssets(const QString &folder);

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QImage>
+
+// The window icon, a magnifying glass over a smiling star, drawn at size x size
+// (32 or 16) in at most 16 colours, as an indexed image with a transparent background.
+QImage drawIcon(int size);
