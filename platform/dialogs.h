@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace Platform {
+
+// The "確認" question with "はい(&Y)" and "いいえ(&N)": IdYes, IdNo, or IdCancel
+// when the close box shut it.
+int askQuestion(const QString &message);
+// A message with an OK button, captioned with the application title.
+void showMessage(const QString &message);
+// The error box: the message with the error box's "." rule applied.
+void showError(const QString &message);
+
+// The program file's name without folder and without everything from its
+// first ".", every letter after the first in lower case.
+QString applicationTitle();
+QString titleFromProgramPath(const QString &path);
+
+} // namespace Platform

@@ -1,0 +1,21 @@
+#include "platform/guard.h"
+
+#include "platform/dialogs.h"
+#include "platform/errors.h"
+
+#include <QWidget>
+
+namespace Platform {
+
+void guarded(const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (const EGameError &error) {
+        if (QWidget *grabber = QWidget::mouseGrabber())
+            grabber->releaseMouse();
+        showError(error.message());
+    }
+}
+
+} // namespace Platform

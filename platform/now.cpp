@@ -1,0 +1,20 @@
+#include "platform/now.h"
+
+#include "platform/seam.h"
+
+namespace Platform {
+
+quint32 tickCount()
+{
+    return clock().tickCount();
+}
+QDateTime localNow()
+{
+    return clock().localNow();
+}
+QDateTime utcNow()
+{
+    return clock().utcNow();
+}
+
+} // namespace Platform

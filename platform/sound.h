@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/seam.h"
+
+#include <QString>
+
+namespace Platform {
+
+// Plays a wave file to its end; nothing else happens meanwhile. A missing
+// file, or a machine without audio, plays nothing and costs no time.
+void playSound(const QString &fileName);
+
+// Where a sound is found: the current directory first, then dataDir. Empty
+// when it is in neither.
+QString soundFilePath(const QString &fileName, const QString &dataDir);
+// The folder the game's sounds are installed in.
+QString soundDataDir();
+
+// The real speaker, on SDL2's audio. The audio system is started at the first
+// sound that is found; if that fails, or no device opens, there is no audio
+// for the rest of this speaker's life and the reason is printed once.
+class SdlSpeaker : public Speaker
+{
+public:
+    SdlSpeaker() = default;
+    SdlSpeaker(const SdlSpeaker &) = delete;
+    SdlSpeaker &operator=(const SdlSpeaker &) = delete;
+    ~SdlSpeaker() override;
+
+    void play(const QString &fileName) override;
+    // False once the audio system or a device has failed.
+    bool hasAudio() const { return m_state != State::NoAudio; }
+
+private:
+    enum class State { NotStarted, Started, NoAudio };
+    bool start();
+    void giveUp(const char *what);
+
+    State m_state = State::NotStarted;
+};
+
+SdlSpeaker &systemSpeaker();
+
+} // namespace Platform

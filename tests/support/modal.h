@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+// Acts on the next modal dialog as soon as it is open, the way a person would
+// answer it. Call before the code that opens the dialog.
+void onNextModal(std::function<void(QWidget *dialog)> action);
