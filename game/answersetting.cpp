@@ -7,6 +7,7 @@
 #include "platform/controls/imageview.h"
 #include "platform/controls/listbox.h"
 #include "platform/dialogs.h"
+#include "platform/seam.h"
 
 #include <algorithm>
 

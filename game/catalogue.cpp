@@ -11,6 +11,7 @@
 #include "platform/controls/questioncombobox.h"
 #include "platform/controls/textlabel.h"
 #include "platform/dialogs.h"
+#include "platform/seam.h"
 #include "platform/files.h"
 #include "platform/folderchooser.h"
 #include "platform/linefile.h"

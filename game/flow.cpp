@@ -18,7 +18,7 @@
 #include "platform/linefile.h"
 #include "platform/picture.h"
 #include "platform/random.h"
-#include "platform/seam.h"
+#include "platform/now.h"
 
 #include <QPushButton>
 
@@ -36,7 +36,7 @@ QString remainingText(qint32 count)
 
 void TForm1::FormCreate()
 {
-    Platform::setRandSeed(Platform::seedFromTime(Platform::clock().utcNow().time()));
+    Platform::setRandSeed(Platform::seedFromTime(Platform::utcNow().time()));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     BaseDir = Platform::currentDirectory();
     if (!BaseDir.endsWith(QLatin1Char('/')))
@@ -62,7 +62,7 @@ void TForm1::ShowTitle()
     P_Miss->show();
     P_Ans->hide();
     L_SeigenJikan->setCaption(QStringLiteral("せいげんじかん："));
-    L_TitleMsg->setCaption(Greeting(Platform::clock().localNow().time().hour()));
+    L_TitleMsg->setCaption(Greeting(Platform::localNow().time().hour()));
     P_GameMsg->hide();
     P_Title->show();
     ScanQuestions();
