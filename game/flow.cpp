@@ -23,7 +23,7 @@
 #include <QPushButton>
 
 namespace {
-constexpr int ShiftCtrl = ssShift | ssCtrl;
+constexpr int ShiftCtrl = ShiftFlag::Shift | ShiftFlag::Ctrl;
 const QString RememberedFolderFile = QStringLiteral("Pimukaro.Set");
 const QColor TitleBlue(0x00, 0x00, 0xFF);
 const QColor TitleRed(0xFF, 0x00, 0x00);

@@ -5,6 +5,7 @@
 #include "support/questionfolder.h"
 
 #include "platform/controls/listbox.h"
+#include "platform/controls/mouseupbutton.h"
 #include "platform/controls/pickcombobox.h"
 #include "platform/linefile.h"
 
@@ -65,14 +66,20 @@ private slots:
         QCOMPARE(form.TimeLimit, 60);
         QCOMPARE(form.CB_Time->itemIndex(), 3);
 
-        writeFile(answerFile(), "120  85   20\n301  240  14   \n60"); // bare LF, no last line end
-        form.B_SaveClick();
-        QCOMPARE(readFile(answerFile()), QByteArray("120  85   20\r\n301  240  14   \r\n60\r\n"));
-        form.LB_Ans->setItems({"120  85   20   ", "301  240  14   "});
         form.B_SaveClick();
         QCOMPARE(readFile(answerFile()), WorkedExample);
         QCOMPARE(form.LB_Ans->count(), 2); // the limit line went back to the time choice
         QVERIFY(!form.AnswersDirty);
+    }
+
+    void bareLineFeedsLoadAndSaveWithCrLf()
+    {
+        const QByteArray handMade = "120  85   20\n301  240  14   \n60";
+        TForm1 &form = startWith(&handMade);
+        QCOMPARE(form.AnswerCount, 2);
+        QCOMPARE(form.Answers[1].R, 20);
+        form.B_SaveClick();
+        QCOMPARE(readFile(answerFile()), QByteArray("120  85   20\r\n301  240  14   \r\n60\r\n"));
     }
 
     void eachLimitSelectsItsChoice_data()

@@ -6,6 +6,7 @@
 
 #include "platform/controls/imageview.h"
 #include "platform/controls/listbox.h"
+#include "platform/controls/mouseupbutton.h"
 #include "platform/controls/questioncombobox.h"
 #include "platform/controls/textlabel.h"
 #include "platform/random.h"

@@ -306,7 +306,7 @@ private slots:
     void brokenFirstPictureStillOpensTheWindow()
     {
         addQuestion(sample(), QStringLiteral("neko"), TwoAnswers);
-        writeFile(sample() + QStringLiteral("neko_A.bmp"), "not a bitmap");
+        writeFile(sample() + QStringLiteral("neko_A.bmp"), "this is not a bitmap at all, only a few words of text");
         TForm1 &form = game->start();
         QCOMPARE(game->user->errors(), QStringList{QStringLiteral("ビットマップイメージが不正です.")});
         QCOMPARE(form.L_TitleMsg->caption(), QStringLiteral("さあ，たのしいゲームをはじめよう！"));

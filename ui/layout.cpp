@@ -141,7 +141,7 @@ void TForm1::createControls()
 
     GroupBox1 = new GroupFrame(P_Title);
     GroupBox1->setGeometry(24, 104, 553, 65);
-    GroupBox1->setTitle(QStringLiteral("  もんだい "));
+    GroupBox1->setCaption(QStringLiteral("  もんだい "));
     GroupBox1->setFont(makeFont(PGothic, 16, true));
     L_QName = label(GroupBox1, {168, 24, 228, 24}, QString());
     L_QName->setFont(makeFont(PGothic, 24, true));
@@ -155,7 +155,9 @@ void TForm1::createControls()
     P_GameMsg->setBevelWidth(2);
     P_GameMsg->setBorderWidth(1);
     P_GameMsg->setColor(clYellow);
-    P_GameMsg->setGeometry(P_Title->clientRect()); // fills the title panel inside its frame
+    // Fills the title panel inside its frame.
+    const int inset = P_Title->clientInset();
+    P_GameMsg->setGeometry(P_Title->rect().adjusted(inset, inset, -inset, -inset));
     P_GameMsg->hide();
 
     L_GMsg1 = new TextLabel(P_GameMsg);

@@ -3,6 +3,7 @@
 
 #include "game/Pimukaro_Main.h"
 
+#include "platform/controls/canvas.h"
 #include "platform/controls/imageview.h"
 #include "platform/dispatch.h"
 #include "platform/sound.h"

@@ -12,7 +12,7 @@ GameFixture::GameFixture()
 {
     Platform::substituteFaces();
     clock->setLocalNow(QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
-    clock->setUtcNow(QDateTime(QDate(2026, 12, 8), QTime(1, 0), QTimeZone::UTC));
+    clock->setUtcNow(QDateTime(QDate(2026, 12, 8), QTime(1, 0), Qt::UTC));
     QDir::setCurrent(m_play.path());
 }
 
