@@ -3,24 +3,36 @@
 
 set -euo pipefail
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# One end-to-end test at a time: X servers started side by side can race for
+# the same display number.
+exec 9>"${TMPDIR:-/tmp}/pimukaro-e2e.lock"
+flock 9
 
-# start_display: starts Xvfb on a free display number and exports DISPLAY.
+fail() {
+    echo "FAIL: $*" >&2
+    [ -n "${WORK:-}" ] && [ -s "$WORK/game.log" ] && sed 's/^/game: /' "$WORK/game.log" >&2
+    exit 1
+}
+
+# start_display: starts Xvfb on a display number it picks itself (so tests
+# running side by side never share one) and exports DISPLAY.
 start_display() {
-    local n
-    for n in $(seq 90 140); do
-        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-            Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-            XVFB_PID=$!
-            export DISPLAY=":$n"
-            for _ in $(seq 50); do
-                xdotool getmouselocation >/dev/null 2>&1 && return 0
-                sleep 0.1
-            done
-            fail "Xvfb did not start on :$n"
-        fi
+    local numberfile
+    numberfile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$numberfile" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        [ -s "$numberfile" ] && break
+        sleep 0.1
     done
-    fail "no free display"
+    [ -s "$numberfile" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n1 "$numberfile")"
+    rm -f "$numberfile"
+    for _ in $(seq 50); do
+        xdotool getmouselocation >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    fail "Xvfb on $DISPLAY does not answer"
 }
 
 # start_game GAME DIR: runs the game in DIR and waits for its window.
@@ -39,7 +51,12 @@ start_game() {
 
 cleanup() {
     [ -n "${GAME_PID:-}" ] && kill "$GAME_PID" 2>/dev/null || true
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+    # Wait for the server to go: one still shutting down could remove the
+    # socket of the next test's server on the same display number.
+    if [ -n "${XVFB_PID:-}" ]; then
+        kill "$XVFB_PID" 2>/dev/null || true
+        wait "$XVFB_PID" 2>/dev/null || true
+    fi
 }
 
 # click X Y [BUTTON]: a click at client coordinates of the game's window.
