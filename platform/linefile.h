@@ -15,9 +15,9 @@ namespace Platform {
 // U+FEFF at the start of a later line too.
 QStringList splitLines(const QByteArray &bytes);
 
-// The first lines, at most first of them, and when there are more, the last
-// line after them: what a reader that wants a bounded head and the final
-// line keeps of a file of any length, without holding every line at once.
+// At most `first` lines from the start and, when the text holds more, its
+// last line after them, by the same rules as splitLines. Only the kept lines
+// are decoded, so a text of a million lines costs no more than its bytes.
 QStringList splitFirstAndLastLines(const QByteArray &bytes, qsizetype first);
 
 // Every item followed by CR LF, the last one included, as UTF-8.

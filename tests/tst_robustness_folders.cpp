@@ -246,6 +246,28 @@ private slots:
         QCOMPARE(form.CB_Time->itemIndex(), 3);
     }
 
+    // A remembered-folder file that is a pipe or a device cannot hold up the
+    // start: the error box names it, the start-up ends there and the window
+    // still opens, with no folder chosen.
+    void rememberedFolderFileThatIsNoFile_data()
+    {
+        QTest::addColumn<Stand>("stand");
+        QTest::newRow("/dev/zero") << Stand::EndlessDevice;
+        QTest::newRow("a pipe") << Stand::Fifo;
+    }
+    void rememberedFolderFileThatIsNoFile()
+    {
+        QFETCH(Stand, stand);
+        addPictures(dir, QStringLiteral("neko"));
+        place(stand, game->playFolder() + QStringLiteral("Pimukaro.Set"));
+        TForm1 &form = game->start();
+        QCOMPARE(game->user->errors(), QStringList { QStringLiteral("ファイル Pimukaro.Set は開けません.") });
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.QuestionDir, QString());
+        game->click(form.B_GameStart);
+        QCOMPARE(game->user->messages(), QStringList { QStringLiteral("もんだいが えらばれていません！") });
+    }
+
     // A header may claim any size; the game never makes room for a picture
     // it cannot hold.
     void picturesThatClaimToBeHuge_data()
