@@ -22,7 +22,9 @@ void TForm1::LoadAnswers()
     const QString fileName = answerFileOf(QuestionDir, QuestionName);
     if (!Platform::fileExists(fileName))
         return;
-    LB_Ans->setItems(Platform::loadLines(fileName));
+    // The record has room for 99 answers: a longer file gives its first 99
+    // answer lines and its limit line, and the list never holds the rest.
+    LB_Ans->setItems(Platform::loadFirstAndLastLines(fileName, MaxAnswers));
     AnswerCount = LB_Ans->count();
     if (AnswerCount == 0)
         return;
@@ -30,8 +32,6 @@ void TForm1::LoadAnswers()
     CB_Time->setItemIndex(TimeChoiceShown(TimeLimit));
     LB_Ans->deleteItem(AnswerCount - 1);
     --AnswerCount;
-    // The record has room for 99 answers; the list keeps every line for editing.
-    AnswerCount = qMin(AnswerCount, MaxAnswers);
     for (int i = 1; i <= AnswerCount; ++i) {
         Answers[i].Found = 0;
         ParseAnswerLine(LB_Ans->item(i - 1), Answers[i].X, Answers[i].Y, Answers[i].R);

@@ -1,11 +1,14 @@
 #include "platform/linefile.h"
 
 #include "platform/errors.h"
+#include "platform/plainfile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+
+#include <functional>
 
 namespace Platform {
 
@@ -16,6 +19,7 @@ namespace {
     constexpr qint64 maxTextFileSize = qint64(64) * 1024 * 1024;
 
     qint64 writeLimit = -1;
+    std::function<void()> beforeCommit;
 
     // Lines keep every character they were saved with: a U+FEFF at the start
     // of a line is text like any other, not a byte order mark to drop, so a
@@ -27,32 +31,71 @@ namespace {
         return decoder.decode(QByteArrayView(start, length));
     }
 
+    // Calls visit(start, length) for each line, without its line end.
+    template <typename Visit> void forEachLine(const QByteArray &bytes, Visit visit)
+    {
+        const qsizetype nul = bytes.indexOf('\0');
+        const qsizetype end = nul < 0 ? bytes.size() : nul;
+        const char *text = bytes.constData();
+
+        // Editors such as Notepad put a byte order mark before the first line
+        // of a file they save as UTF-8; it is no part of the text.
+        const qsizetype bom = QByteArrayView(text, end).startsWith("\xEF\xBB\xBF") ? 3 : 0;
+
+        qsizetype start = bom;
+        qsizetype i = bom;
+        while (i < end) {
+            const char c = text[i];
+            if (c != '\r' && c != '\n') {
+                ++i;
+                continue;
+            }
+            visit(text + start, i - start);
+            i += (c == '\r' && i + 1 < end && text[i + 1] == '\n') ? 2 : 1;
+            start = i;
+        }
+        if (start < end)
+            visit(text + start, end - start);
+    }
+
+    QByteArray readTextFile(const QString &fileName)
+    {
+        QFile file;
+        if (!openPlainFile(file, fileName))
+            throw EFOpenError(Errors::cannotOpen(fileName));
+        if (file.size() > maxTextFileSize)
+            throw EReadError(Errors::readError());
+        const QByteArray bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError || bytes.size() > maxTextFileSize)
+            throw EReadError(Errors::readError());
+        return bytes;
+    }
+
 } // namespace
 
 QStringList splitLines(const QByteArray &bytes)
 {
-    const qsizetype nul = bytes.indexOf('\0');
-    const QByteArray text = nul < 0 ? bytes : bytes.left(nul);
-
-    // Editors such as Notepad put a byte order mark before the first line of
-    // a file they save as UTF-8; it is no part of the text.
-    const qsizetype bom = text.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-
     QStringList lines;
-    qsizetype start = bom;
-    qsizetype i = bom;
-    while (i < text.size()) {
-        const char c = text[i];
-        if (c != '\r' && c != '\n') {
-            ++i;
-            continue;
+    forEachLine(bytes, [&lines](const char *start, qsizetype length) { lines.append(decodeLine(start, length)); });
+    return lines;
+}
+
+QStringList splitFirstAndLastLines(const QByteArray &bytes, qsizetype first)
+{
+    QStringList lines;
+    const char *lastStart = nullptr;
+    qsizetype lastLength = 0;
+    qsizetype count = 0;
+    forEachLine(bytes, [&](const char *start, qsizetype length) {
+        if (++count <= first) {
+            lines.append(decodeLine(start, length));
+        } else {
+            lastStart = start;
+            lastLength = length;
         }
-        lines.append(decodeLine(text.constData() + start, i - start));
-        i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
-        start = i;
-    }
-    if (start < text.size())
-        lines.append(decodeLine(text.constData() + start, text.size() - start));
+    });
+    if (lastStart)
+        lines.append(decodeLine(lastStart, lastLength));
     return lines;
 }
 
@@ -68,21 +111,23 @@ QByteArray joinLines(const QStringList &items)
 
 QStringList loadLines(const QString &fileName)
 {
-    // Only plain files: a pipe or a device could block or never end.
-    const QFileInfo info(fileName);
-    QFile file(fileName);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        throw EFOpenError(Errors::cannotOpen(fileName));
-    if (file.size() > maxTextFileSize)
-        throw EReadError(Errors::readError());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError || bytes.size() > maxTextFileSize)
-        throw EReadError(Errors::readError());
-    return splitLines(bytes);
+    return splitLines(readTextFile(fileName));
+}
+
+QStringList loadFirstAndLastLines(const QString &fileName, qsizetype first)
+{
+    return splitFirstAndLastLines(readTextFile(fileName), first);
 }
 
 void saveLines(const QStringList &items, const QString &fileName)
 {
+    // The save replaces a plain file or makes a new one. A folder, a pipe, a
+    // device or a link that leads nowhere keeps its name: replacing what a
+    // link points to would write outside the folder the file seems to be in.
+    const QFileInfo target(fileName);
+    if ((target.exists() && !target.isFile()) || (target.isSymLink() && !target.exists()))
+        throw EFCreateError(Errors::cannotCreate(fileName));
+
     const QByteArray bytes = joinLines(items);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
@@ -94,6 +139,12 @@ void saveLines(const QStringList &items, const QString &fileName)
         file.cancelWriting();
         throw EWriteError(Errors::writeError());
     }
+    if (!file.flush()) {
+        file.cancelWriting();
+        throw EWriteError(Errors::writeError());
+    }
+    if (beforeCommit)
+        beforeCommit();
     if (!file.commit()) {
         // A buffered write that fails on the final flush is a full disk, not a naming problem.
         if (file.error() == QFileDevice::WriteError)
@@ -105,6 +156,11 @@ void saveLines(const QStringList &items, const QString &fileName)
 void setWriteLimitForTesting(qint64 bytes)
 {
     writeLimit = bytes;
+}
+
+void setBeforeCommitForTesting(std::function<void()> hook)
+{
+    beforeCommit = std::move(hook);
 }
 
 } // namespace Platform

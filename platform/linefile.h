@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace Platform {
 
 // Cuts UTF-8 bytes into lines. A line ends at CR LF, a lone CR or a lone LF
@@ -13,6 +15,11 @@ namespace Platform {
 // U+FEFF at the start of a later line too.
 QStringList splitLines(const QByteArray &bytes);
 
+// At most `first` lines from the start and, when the text holds more, its
+// last line after them, by the same rules as splitLines. Only the kept lines
+// are decoded, so a text of a million lines costs no more than its bytes.
+QStringList splitFirstAndLastLines(const QByteArray &bytes, qsizetype first);
+
 // Every item followed by CR LF, the last one included, as UTF-8.
 QByteArray joinLines(const QStringList &items);
 
@@ -21,14 +28,23 @@ QByteArray joinLines(const QStringList &items);
 // when it cannot be read or is far larger than any file the game uses.
 QStringList loadLines(const QString &fileName);
 
+// loadLines cut as splitFirstAndLastLines cuts, with the same errors.
+QStringList loadFirstAndLastLines(const QString &fileName, qsizetype first);
+
 // Replaces the file with the lines, all or nothing: the old file stays whole
 // on any failure and no temporary file is left behind. Throws EFCreateError
-// when the file cannot be created or put in place, EWriteError when the
+// when the file cannot be created or put in place (also when the name belongs
+// to a folder, a pipe, a device or a link to nowhere), EWriteError when the
 // device takes fewer bytes than asked.
 void saveLines(const QStringList &items, const QString &fileName);
 
 // Lets robustness tests play a disk that fills up: saveLines then behaves as
 // if the device took only that many bytes. Negative means no limit.
 void setWriteLimitForTesting(qint64 bytes);
+
+// Lets robustness tests stop a save once every byte is written but before the
+// new file takes the old one's place (for instance to kill the process
+// there). An empty function removes the hook.
+void setBeforeCommitForTesting(std::function<void()> hook);
 
 } // namespace Platform

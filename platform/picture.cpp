@@ -1,9 +1,9 @@
 #include "platform/picture.h"
 
 #include "platform/errors.h"
+#include "platform/plainfile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <csetjmp>
 #include <cstdio>
@@ -214,8 +214,6 @@ std::unique_ptr<Picture> bitmapFrom(const QByteArray &bytes)
     if (width <= 0 || height == 0 || (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32))
         throw EInvalidGraphic(Errors::invalidBitmap());
     const qint64 rows = height < 0 ? -height : height;
-    if (width * rows > maxPixels)
-        throw EInvalidGraphic(Errors::invalidBitmap());
     // Colour table.
     qint64 tableEntries = 0;
     if (bpp <= 8)
@@ -228,11 +226,16 @@ std::unique_ptr<Picture> bitmapFrom(const QByteArray &bytes)
     if (bytes.size() < 14 + qint64(infoSize) + tableBytes)
         throw EReadError(Errors::readError());
     if (compression == 0 || compression == 3) {
+        // A header that claims more rows than the file holds is a file cut
+        // short, however large the picture it claims; divided, so that no
+        // claim can overflow.
         const qint64 stride = ((width * bpp + 31) / 32) * 4;
         const qint64 offset = le32(bytes, 10);
-        if (bytes.size() < offset + stride * rows)
+        if (bytes.size() < offset || rows > (bytes.size() - offset) / stride)
             throw EReadError(Errors::readError());
     }
+    if (width * rows > maxPixels)
+        throw EInvalidGraphic(Errors::invalidBitmap());
     QImage image = QImage::fromData(bytes, "BMP");
     if (image.isNull())
         throw EInvalidGraphic(Errors::invalidBitmap());
@@ -264,8 +267,8 @@ std::unique_ptr<Picture> loadPicture(const QString &fileName)
     if (!isBitmap && !isJpeg)
         throw EInvalidGraphic(Errors::unknownExtension(extension));
 
-    QFile file(fileName);
-    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!Platform::openPlainFile(file, fileName))
         throw EFOpenError(Errors::cannotOpen(fileName));
     if (file.size() > maxFileSize) {
         if (isBitmap)

@@ -91,6 +91,27 @@ private Q_SLOTS:
     }
 
     // Reading a file applies the same rules to its bytes.
+    // A bounded head and the final line, whatever the length of the text.
+    void splitFirstAndLastLinesKeepsTheHeadAndTheEnd_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("empty") << QByteArray() << 2 << QStringList();
+        QTest::newRow("fewer than the head") << QByteArray("a\r\nb\r\n") << 2 << QStringList{"a", "b"};
+        QTest::newRow("one more than the head") << QByteArray("a\r\nb\r\nc\r\n") << 2 << QStringList{"a", "b", "c"};
+        QTest::newRow("many more") << QByteArray("a\nb\nc\nd\ne") << 2 << QStringList{"a", "b", "e"};
+        QTest::newRow("a blank last line") << QByteArray("a\nb\nc\n\n") << 1 << QStringList{"a", ""};
+        QTest::newRow("no head") << QByteArray("a\nb\nc") << 0 << QStringList{"c"};
+        QTest::newRow("NUL ends the text") << QByteArray("a\nb\nc\0d\n", 9) << 1 << QStringList{"a", "c"};
+    }
+    void splitFirstAndLastLinesKeepsTheHeadAndTheEnd()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, first);
+        QTEST(splitFirstAndLastLines(bytes, first), "lines");
+    }
+
     void loadLinesReadsTheWholeFile()
     {
         QTemporaryDir dir;
