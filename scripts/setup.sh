@@ -9,6 +9,7 @@ PACKAGES=(
     libjpeg62-turbo-dev libsdl2-dev
     fonts-ipafont-gothic
     xvfb xauth xdotool imagemagick
+    libbenchmark-dev
 )
 
 install_missing_packages() {
