@@ -20,12 +20,13 @@ void BM_PlayThroughMemory(benchmark::State &state)
         const ChildRun run = runChild(probe, { QStringLiteral("playthrough") }, BenchGame::instance().playFolder());
         const std::int64_t ended = BenchClock::monotonicNs();
         const QList<QByteArray> words = run.output.trimmed().split(' ');
-        if (!run.failure.isEmpty() || words.size() != 3 || words[0] != "played" || words[1].toInt() == 0) {
+        const long peakKb = words.value(3).toLong();
+        if (!run.failure.isEmpty() || words.size() != 4 || words[0] != "played" || words[1].toInt() == 0 || peakKb <= 0) {
             state.SkipWithError(qPrintable(run.failure.isEmpty() ? QStringLiteral("the probe said: ") + QString::fromUtf8(run.output) : run.failure));
             break;
         }
         state.SetIterationTime(double(ended - run.spawnedNs) / 1e9);
-        peakMB = std::max(peakMB, double(run.maxRssKb) * 1024 / 1e6);
+        peakMB = double(peakKb) * 1024 / 1e6;
         answers = words[2].toDouble();
     }
     state.counters["peak_MB"] = peakMB;

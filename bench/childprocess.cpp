@@ -6,7 +6,6 @@
 #include <fcntl.h>
 #include <cstring>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -66,14 +65,12 @@ ChildRun runChild(const QString &program, const QStringList &args, const QString
     close(pipeEnds[0]);
 
     int status = 0;
-    rusage usage {};
-    while (wait4(pid, &status, 0, &usage) < 0) {
+    while (waitpid(pid, &status, 0) < 0) {
         if (errno != EINTR) {
-            run.failure = systemError(QStringLiteral("wait4"), errno);
+            run.failure = systemError(QStringLiteral("waitpid"), errno);
             return run;
         }
     }
-    run.maxRssKb = usage.ru_maxrss;
     if (WIFSIGNALED(status))
         run.failure = QStringLiteral("%1 was killed by signal %2").arg(program).arg(WTERMSIG(status));
     else if (WEXITSTATUS(status) != 0)

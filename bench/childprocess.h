@@ -5,13 +5,11 @@
 #include <QStringList>
 #include <cstdint>
 
-// One run of a program in a process of its own, with what it printed and
-// what it cost.
+// One run of a program in a process of its own, and what it printed.
 struct ChildRun
 {
     std::int64_t spawnedNs = 0; // BenchClock::monotonicNs() just before the process was made
     QByteArray output;          // everything it wrote to standard output
-    long maxRssKb = 0;          // its peak resident memory (getrusage's ru_maxrss)
     QString failure;            // empty when it started and exited with 0
 };
 

@@ -2,8 +2,9 @@
 // tells the bench on standard output what it measured:
 //   pimukaro-bench-probe startup      "painted <main> <painted>": monotonic ns at
 //                                     the start of main and after the first paint
-//   pimukaro-bench-probe playthrough  "played <questions> <answers>": every question
-//                                     of the folder loaded and every answer clicked
+//   pimukaro-bench-probe playthrough  "played <questions> <answers> <peak kB>": every
+//                                     question of the folder loaded and every answer
+//                                     clicked, then the peak resident memory
 // It runs in whatever folder it is started in, as the game does.
 
 #include "bench/benchclock.h"
@@ -18,6 +19,7 @@
 #include "tests/support/recordingspeaker.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QPaintEvent>
 #include <QScreen>
@@ -82,6 +84,22 @@ QString playThrough(TForm1 &form, BenchUser &user, int &answers)
     return QString();
 }
 
+// The peak resident memory of this program image, in kB. getrusage's
+// ru_maxrss would do for a game started from a shell, but in a process
+// spawned by the bench it also holds the bench's own peak from before exec.
+long peakResidentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    while (!status.atEnd()) {
+        const QByteArray line = status.readLine().simplified();
+        if (line.startsWith("VmHWM:"))
+            return line.split(' ').value(1).toLong();
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -130,7 +148,7 @@ int main(int argc, char *argv[])
             int answers = 0;
             const QString problem = playThrough(Form1, **user, answers);
             if (problem.isEmpty()) {
-                std::printf("played %d %d\n", int(Form1.QuestionTotal), answers);
+                std::printf("played %d %d %ld\n", int(Form1.QuestionTotal), answers, peakResidentKb());
             } else {
                 std::fprintf(stderr, "pimukaro-bench-probe: %s\n", qPrintable(problem));
                 exitCode = 1;
