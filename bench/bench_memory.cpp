@@ -17,12 +17,16 @@ void BM_PlayThroughMemory(benchmark::State &state)
     double peakMB = 0;
     double answers = 0;
     for (auto _ : state) {
-        const ChildRun run = runChild(probe, { QStringLiteral("playthrough") }, BenchGame::instance().playFolder());
+        const ChildRun run
+            = runChild(probe, { QStringLiteral("playthrough") }, BenchGame::instance().playFolder());
         const std::int64_t ended = BenchClock::monotonicNs();
         const QList<QByteArray> words = run.output.trimmed().split(' ');
         const long peakKb = words.value(3).toLong();
-        if (!run.failure.isEmpty() || words.size() != 4 || words[0] != "played" || words[1].toInt() == 0 || peakKb <= 0) {
-            state.SkipWithError(qPrintable(run.failure.isEmpty() ? QStringLiteral("the probe said: ") + QString::fromUtf8(run.output) : run.failure));
+        if (!run.failure.isEmpty() || words.size() != 4 || words[0] != "played" || words[1].toInt() == 0
+            || peakKb <= 0) {
+            state.SkipWithError(qPrintable(run.failure.isEmpty()
+                    ? QStringLiteral("the probe said: ") + QString::fromUtf8(run.output)
+                    : run.failure));
             break;
         }
         state.SetIterationTime(double(ended - run.spawnedNs) / 1e9);

@@ -25,8 +25,10 @@ void BM_ScanQuestions99(benchmark::State &state)
 
         const QString problem = bench.takeProblem();
         if (!problem.isEmpty() || game.QuestionTotal != ScratchPlay::hundredCount) {
-            state.SkipWithError(
-                qPrintable(QStringLiteral("%1 questions listed, not %2 %3").arg(game.QuestionTotal).arg(ScratchPlay::hundredCount).arg(problem)));
+            state.SkipWithError(qPrintable(QStringLiteral("%1 questions listed, not %2 %3")
+                                               .arg(game.QuestionTotal)
+                                               .arg(ScratchPlay::hundredCount)
+                                               .arg(problem)));
             break;
         }
     }

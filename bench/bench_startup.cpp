@@ -14,10 +14,13 @@ void BM_StartUp(benchmark::State &state)
     const QString probe = QCoreApplication::applicationDirPath() + QStringLiteral("/pimukaro-bench-probe");
     double mainToPaintMs = 0;
     for (auto _ : state) {
-        const ChildRun run = runChild(probe, { QStringLiteral("startup") }, BenchGame::instance().playFolder());
+        const ChildRun run
+            = runChild(probe, { QStringLiteral("startup") }, BenchGame::instance().playFolder());
         const QList<QByteArray> words = run.output.trimmed().split(' ');
         if (!run.failure.isEmpty() || words.size() != 3 || words[0] != "painted") {
-            state.SkipWithError(qPrintable(run.failure.isEmpty() ? QStringLiteral("the probe said: ") + QString::fromUtf8(run.output) : run.failure));
+            state.SkipWithError(qPrintable(run.failure.isEmpty()
+                    ? QStringLiteral("the probe said: ") + QString::fromUtf8(run.output)
+                    : run.failure));
             break;
         }
         const qint64 mainStarted = words[1].toLongLong();
@@ -25,7 +28,8 @@ void BM_StartUp(benchmark::State &state)
         state.SetIterationTime(double(painted - run.spawnedNs) / 1e9);
         mainToPaintMs += double(painted - mainStarted) / 1e6;
     }
-    state.counters["main_to_paint_ms"] = benchmark::Counter(mainToPaintMs, benchmark::Counter::kAvgIterations);
+    state.counters["main_to_paint_ms"]
+        = benchmark::Counter(mainToPaintMs, benchmark::Counter::kAvgIterations);
 }
 
 } // namespace

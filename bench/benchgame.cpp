@@ -36,7 +36,8 @@ TForm1 &BenchGame::form()
         m_form = std::make_unique<TForm1>();
         m_form->show();
         // The offscreen screen exposes a window at once; a few passes are plenty.
-        for (int pass = 0; pass < 100 && !(m_form->windowHandle() && m_form->windowHandle()->isExposed()); ++pass)
+        for (int pass = 0; pass < 100 && !(m_form->windowHandle() && m_form->windowHandle()->isExposed());
+             ++pass)
             Platform::dispatchPending();
         Platform::dispatchPending();
     }

@@ -13,7 +13,8 @@ public:
     int ask(const QString &message) override;
     void message(const QString &message) override;
     void error(const QString &boxText) override;
-    std::optional<QString> chooseFolder(const QString &prompt, const QString &root, const QString &current) override;
+    std::optional<QString> chooseFolder(
+        const QString &prompt, const QString &root, const QString &current) override;
 
     const QStringList &shown() const { return m_shown; }
     void clear() { m_shown.clear(); }

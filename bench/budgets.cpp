@@ -44,7 +44,8 @@ void BudgetReporter::Finalize()
     std::printf("\n%s over %lld run%s (2-core machine, offscreen):\n\n",
         m_repetitions > 1 ? "Medians" : "Figures", m_repetitions, m_repetitions > 1 ? "s" : "");
     std::printf("%-46s %12s %12s  %s\n", "Figure", "Measured", "Budget", "Verdict");
-    std::printf("%-46s %12s %12s  %s\n", std::string(46, '-').c_str(), "------------", "------------", "-------");
+    std::printf(
+        "%-46s %12s %12s  %s\n", std::string(46, '-').c_str(), "------------", "------------", "-------");
     for (const Budget &budget : budgets()) {
         std::string measured = "-";
         std::string verdict;
@@ -58,7 +59,8 @@ void BudgetReporter::Finalize()
             bool known = true;
             if (budget.counter.empty()) {
                 value = run.GetAdjustedRealTime(); // every benchmark here reports in ms
-            } else if (const auto counter = run.counters.find(budget.counter); counter != run.counters.end()) {
+            } else if (const auto counter = run.counters.find(budget.counter);
+                       counter != run.counters.end()) {
                 value = counter->second.value;
             } else {
                 known = false;

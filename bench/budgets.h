@@ -11,11 +11,11 @@
 struct Budget
 {
     std::string benchmark; // the benchmark's function name
-    std::string counter;   // empty: its time per iteration, in ms
-    std::string figure;    // what the line measures
-    std::string unit;      // "ms", "%" (of one core) or "MB" (10^6 bytes)
-    double limit;          // the figure may not exceed it; negative: shown only
-    int decimals;          // how the figure is printed, and so what "0" means
+    std::string counter; // empty: its time per iteration, in ms
+    std::string figure; // what the line measures
+    std::string unit; // "ms", "%" (of one core) or "MB" (10^6 bytes)
+    double limit; // the figure may not exceed it; negative: shown only
+    int decimals; // how the figure is printed, and so what "0" means
 };
 
 const std::vector<Budget> &budgets();

@@ -3,8 +3,8 @@
 #include "bench/benchclock.h"
 
 #include <cerrno>
-#include <fcntl.h>
 #include <cstring>
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -45,7 +45,8 @@ ChildRun runChild(const QString &program, const QStringList &args, const QString
 
     pid_t pid = 0;
     run.spawnedNs = BenchClock::monotonicNs();
-    const int spawnError = posix_spawn(&pid, programPath.constData(), &actions, nullptr, argv.data(), environ);
+    const int spawnError
+        = posix_spawn(&pid, programPath.constData(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(pipeEnds[1]);
     if (spawnError != 0) {

@@ -9,8 +9,8 @@
 struct ChildRun
 {
     std::int64_t spawnedNs = 0; // BenchClock::monotonicNs() just before the process was made
-    QByteArray output;          // everything it wrote to standard output
-    QString failure;            // empty when it started and exited with 0
+    QByteArray output; // everything it wrote to standard output
+    QString failure; // empty when it started and exited with 0
 };
 
 // Runs program with args in folder dir, its standard output read through a

@@ -28,7 +28,8 @@ int main(int argc, char *argv[])
 
     QTemporaryDir play;
     if (!play.isValid()) {
-        std::fprintf(stderr, "pimukaro-bench: cannot make a temporary folder: %s\n", qPrintable(play.errorString()));
+        std::fprintf(
+            stderr, "pimukaro-bench: cannot make a temporary folder: %s\n", qPrintable(play.errorString()));
         return 1;
     }
     try {

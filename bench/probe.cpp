@@ -78,7 +78,10 @@ QString playThrough(TForm1 &form, BenchUser &user, int &answers)
         if (!user.shown().isEmpty())
             return user.shown().join(QLatin1Char('\n'));
         if (form.AnswerCount == 0 || form.FoundCount != form.AnswerCount)
-            return QStringLiteral("question %1: %2 of %3 answers found").arg(n + 1).arg(form.FoundCount).arg(form.AnswerCount);
+            return QStringLiteral("question %1: %2 of %3 answers found")
+                .arg(n + 1)
+                .arg(form.FoundCount)
+                .arg(form.AnswerCount);
         answers += form.AnswerCount;
     }
     return QString();
@@ -143,7 +146,8 @@ int main(int argc, char *argv[])
         const std::int64_t painted = BenchClock::monotonicNs();
         neverPainted.stop();
         if (mode == QLatin1String("startup")) {
-            std::printf("painted %lld %lld\n", static_cast<long long>(mainStarted), static_cast<long long>(painted));
+            std::printf(
+                "painted %lld %lld\n", static_cast<long long>(mainStarted), static_cast<long long>(painted));
         } else {
             int answers = 0;
             const QString problem = playThrough(Form1, **user, answers);
