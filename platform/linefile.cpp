@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 namespace Platform {
 
@@ -15,6 +16,16 @@ namespace {
     constexpr qint64 maxTextFileSize = qint64(64) * 1024 * 1024;
 
     qint64 writeLimit = -1;
+
+    // Lines keep every character they were saved with: a U+FEFF at the start
+    // of a line is text like any other, not a byte order mark to drop, so a
+    // save followed by a load gives back the same lines.
+    QString decodeLine(const char *start, qsizetype length)
+    {
+        QStringDecoder decoder(QStringDecoder::Utf8,
+                               QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        return decoder.decode(QByteArrayView(start, length));
+    }
 
 } // namespace
 
@@ -32,12 +43,12 @@ QStringList splitLines(const QByteArray &bytes)
             ++i;
             continue;
         }
-        lines.append(QString::fromUtf8(text.constData() + start, i - start));
+        lines.append(decodeLine(text.constData() + start, i - start));
         i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
         start = i;
     }
     if (start < text.size())
-        lines.append(QString::fromUtf8(text.constData() + start, text.size() - start));
+        lines.append(decodeLine(text.constData() + start, text.size() - start));
     return lines;
 }
 

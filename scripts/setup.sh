@@ -9,6 +9,7 @@ PACKAGES=(
     libjpeg62-turbo-dev libsdl2-dev
     fonts-ipafont-gothic
     xvfb xauth xdotool imagemagick
+    clang libclang-rt-14-dev
     libbenchmark-dev
 )
 

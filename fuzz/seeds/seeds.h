@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <map>
+
+// Seed inputs for the fuzz targets, made from code: name -> bytes.
+using Seeds = std::map<QString, QByteArray>;
+
+Seeds bitmapSeeds();
+Seeds jpegSeeds();
+Seeds lineFileSeeds();
+Seeds integerSeeds();

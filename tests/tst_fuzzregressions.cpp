@@ -1,0 +1,54 @@
+#include "platform/linefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Platform;
+
+// Inputs the line-file fuzzer once broke, kept in fuzz/regressions/fuzz_linefile/.
+class TestFuzzRegressions : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void lineFileRoundTrips_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QDir folder(QStringLiteral(PIMUKARO_REGRESSIONS_DIR "/fuzz_linefile"));
+        const QStringList names = folder.entryList(QDir::Files, QDir::Name);
+        QVERIFY(!names.isEmpty());
+        for (const QString &name : names) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QTest::newRow(qPrintable(name)) << file.readAll();
+        }
+    }
+
+    // Cutting, writing and cutting again, or saving and loading, gives the same lines.
+    void lineFileRoundTrips()
+    {
+        QFETCH(QByteArray, bytes);
+        const QStringList items = splitLines(bytes);
+        QCOMPARE(splitLines(joinLines(items)), items);
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("lines.txt"));
+        saveLines(items, path);
+        QCOMPARE(loadLines(path), items);
+    }
+
+    // A U+FEFF at the start of a line is kept, so it survives a save.
+    void byteOrderMarksStayInTheirLines()
+    {
+        const QByteArray bom("\xef\xbb\xbf");
+        const QStringList items = splitLines(bom + bom + "a\r\n" + bom + "b\r\n");
+        QCOMPARE(items, QStringList({QStringLiteral("\ufeff\ufeffa"), QStringLiteral("\ufeffb")}));
+        QCOMPARE(joinLines(items), bom + bom + "a\r\n" + bom + "b\r\n");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFuzzRegressions)
+#include "tst_fuzzregressions.moc"
