@@ -34,6 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     checkItems(items);
 
     const QByteArray joined = Platform::joinLines(items);
+    // A first line that itself starts with U+FEFF reads back as a byte order
+    // mark, which the reader drops: the one text that cannot round-trip.
+    if (!items.isEmpty() && items.first().startsWith(QChar(0xFEFF)))
+        return 0;
     if (Platform::splitLines(joined) != items)
         Fuzz::fail("split, join, split changed the lines");
 

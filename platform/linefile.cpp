@@ -34,9 +34,13 @@ QStringList splitLines(const QByteArray &bytes)
     const qsizetype nul = bytes.indexOf('\0');
     const QByteArray text = nul < 0 ? bytes : bytes.left(nul);
 
+    // Editors such as Notepad put a byte order mark before the first line of
+    // a file they save as UTF-8; it is no part of the text.
+    const qsizetype bom = text.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+
     QStringList lines;
-    qsizetype start = 0;
-    qsizetype i = 0;
+    qsizetype start = bom;
+    qsizetype i = bom;
     while (i < text.size()) {
         const char c = text[i];
         if (c != '\r' && c != '\n') {

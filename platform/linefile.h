@@ -8,8 +8,9 @@ namespace Platform {
 
 // Cuts UTF-8 bytes into lines. A line ends at CR LF, a lone CR or a lone LF
 // (LF CR is two ends); a last line without an end still counts, an end at the
-// very end adds no empty line, and a NUL byte ends the text. Every
-// character stays, a U+FEFF at the start of a line too.
+// very end adds no empty line, and a NUL byte ends the text. A byte order
+// mark that starts the file is dropped; every other character stays, a
+// U+FEFF at the start of a later line too.
 QStringList splitLines(const QByteArray &bytes);
 
 // Every item followed by CR LF, the last one included, as UTF-8.

@@ -1,0 +1,12 @@
+#include "platform/controls/mnemonic.h"
+
+QString withoutMnemonics(const QString &caption)
+{
+    QString shown;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == u'&' && ++i == caption.size())
+            break;
+        shown.append(caption.at(i));
+    }
+    return shown;
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The characters a caption draws: "&x" draws x (underlined), "&&" draws "&",
+// a final "&" nothing.
+QString withoutMnemonics(const QString &caption);

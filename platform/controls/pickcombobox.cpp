@@ -1,0 +1,7 @@
+#include "platform/controls/pickcombobox.h"
+
+PickComboBox::PickComboBox(QWidget *parent)
+    : ItemComboBox(parent)
+{
+    setEditable(false);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/controls/itemcombobox.h"
+
+// A pick-only drop-down list.
+class PickComboBox : public ItemComboBox
+{
+    Q_OBJECT
+
+public:
+    explicit PickComboBox(QWidget *parent = nullptr);
+};
