@@ -7,6 +7,7 @@
 #include "bench/scratchplay.h"
 #include "game/Pimukaro_Main.h"
 #include "platform/controls/bevelpanel.h"
+#include "platform/controls/imageview.h"
 #include "platform/dispatch.h"
 #include "platform/guard.h"
 

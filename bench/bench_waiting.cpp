@@ -48,9 +48,9 @@ void BM_PauseCpu(benchmark::State &state)
     measureCpu(state, [&game] { game.Pause(PauseMs); });
 }
 
-void BM_IdleTitleCpu(benchmark::State &state)
+// The title screen standing in the event loop, nothing to do.
+void idleAtTitle(benchmark::State &state, TForm1 &game)
 {
-    TForm1 &game = BenchGame::instance().form();
     Platform::guarded([&game] { game.ShowTitle(); });
     game.repaint();
     Platform::dispatchPending();
@@ -65,7 +65,23 @@ void BM_IdleTitleCpu(benchmark::State &state)
     });
 }
 
+void BM_IdleTitleAtStartCpu(benchmark::State &state)
+{
+    idleAtTitle(state, BenchGame::instance().freshForm());
+}
+
+// Back at the title after a question: the title panel was hidden while it was
+// played, which moves the keyboard focus on from the start button.
+void BM_IdleTitleAfterQuestionCpu(benchmark::State &state)
+{
+    TForm1 &game = BenchGame::instance().freshForm();
+    game.P_Title->hide();
+    Platform::dispatchPending();
+    idleAtTitle(state, game);
+}
+
 } // namespace
 
 BENCHMARK(BM_PauseCpu)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
-BENCHMARK(BM_IdleTitleCpu)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
+BENCHMARK(BM_IdleTitleAtStartCpu)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
+BENCHMARK(BM_IdleTitleAfterQuestionCpu)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);

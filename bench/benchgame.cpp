@@ -44,6 +44,12 @@ TForm1 &BenchGame::form()
     return *m_form;
 }
 
+TForm1 &BenchGame::freshForm()
+{
+    m_form.reset();
+    return form();
+}
+
 void BenchGame::useFolder(const QString &name)
 {
     TForm1 &game = form();

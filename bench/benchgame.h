@@ -25,6 +25,9 @@ public:
 
     QString playFolder() const { return m_playFolder; }
     TForm1 &form();
+    // The window as it is just after start-up: the old one closed unasked and
+    // a new one made.
+    TForm1 &freshForm();
     // Makes a folder of the play folder the question folder and lists it.
     void useFolder(const QString &name);
     // Selects a question of the listed folder by name; false if it is not listed.

@@ -12,6 +12,7 @@
 #include "bench/mouse.h"
 #include "game/Pimukaro_Main.h"
 #include "platform/controls/imageview.h"
+#include "platform/controls/questioncombobox.h"
 #include "platform/dispatch.h"
 #include "platform/fonts.h"
 #include "platform/guard.h"
@@ -95,11 +96,10 @@ long peakResidentKb()
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
-    while (!status.atEnd()) {
-        const QByteArray line = status.readLine().simplified();
+    // A /proc file has no size, so it is read whole rather than line by line.
+    for (const QByteArray &line : status.readAll().split('\n'))
         if (line.startsWith("VmHWM:"))
-            return line.split(' ').value(1).toLong();
-    }
+            return line.simplified().split(' ').value(1).toLong();
     return 0;
 }
 
