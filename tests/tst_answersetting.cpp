@@ -220,6 +220,26 @@ private slots:
         QCOMPARE(form.MarkX, 30); // the candidate survives the switch
     }
 
+    void switchingAndAnsweringNoDropsTheChanges()
+    {
+        addPictures(dir, QStringLiteral("inu"));
+        TForm1 &form = enter("1    1    1    \r\n60\r\n");
+        const QString left = form.QuestionName;
+        game->clickPicture(30, 40);
+        press(form.B_Add);
+        press(form.B_Save);
+        QVERIFY(!form.AnswersDirty);
+        press(form.B_Add); // the candidate survives the save
+        QCOMPARE(form.LB_Ans->count(), 3);
+        game->user->answer(Platform::IdNo);
+        const int other = form.CB_Q->itemIndex() == 0 ? 1 : 0;
+        form.CB_Q->setFocus();
+        QTest::keyClick(form.CB_Q, other == 1 ? Qt::Key_Down : Qt::Key_Up);
+        QCOMPARE(game->user->questions().size(), 1);
+        QCOMPARE(readFile(dir + left + QStringLiteral("_Ans.txt")), QByteArray("1    1    1    \r\n30   40   20   \r\n60\r\n"));
+        QVERIFY(form.QuestionName != left);
+    }
+
     void badRowStopsWithTheConversionError()
     {
         TForm1 &form = enter("5    6    7    \r\n8    9    zz   \r\n60\r\n");

@@ -293,6 +293,18 @@ private slots:
         QCOMPARE(form.L_Title->textColor(), QColor(0, 0, 0xFF));
     }
 
+    void questionWithoutAnswersEndsOnlyByMisses()
+    {
+        addQuestion(sample(), QStringLiteral("neko"), "60\r\n");
+        TForm1 &form = startPlaying();
+        QCOMPARE(form.L_Msg->caption(), QStringLiteral("のこり ０ かしょ だよ"));
+        game->clickPicture(100, 100);
+        game->clickPicture(100, 100);
+        QCOMPARE(form.GameState, qint32(gsPlaying));
+        game->clickPicture(100, 100);
+        QCOMPARE(form.L_GMsg1->caption(), QStringLiteral("ざんねん！"));
+    }
+
     void untimedQuestion()
     {
         addQuestion(sample(), QStringLiteral("neko"), "100  100  20   \r\n0\r\n");

@@ -101,6 +101,9 @@ private slots:
         QWidget *w = control(QTest::currentDataTag());
         QVERIFY(w);
         QCOMPARE(w->parentWidget()->objectName(), parent);
+        // Hidden at load: P_GameMsg, P_Ans, LB_Set; the title screen also hides B_GiveUp.
+        static const QStringList hidden{"P_GameMsg", "P_Ans", "LB_Set", "B_GiveUp"};
+        QCOMPARE(w->isHidden(), hidden.contains(w->objectName()));
         QCOMPARE(w->pos(), bounds.topLeft());
         if (!sizedByText)
             QCOMPARE(w->size(), bounds.size());
@@ -156,6 +159,102 @@ private slots:
             QCOMPARE(label->caption(), caption);
         else
             QCOMPARE(qobject_cast<QPushButton *>(w)->text(), caption);
+    }
+
+    void looks_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("background");
+        const QString p = QStringLiteral("ＭＳ Ｐゴシック"), g = QStringLiteral("ＭＳ ゴシック");
+        const QColor blue(0, 0, 0xFF), red(0xFF, 0, 0), yellow(0xFF, 0xFF, 0), black(0, 0, 0), none;
+        const QColor green(0x9F, 0xFD, 0xA7), pale(0xAA, 0xFF, 0xAA), cream(0xFF, 0xFF, 0x93), teal(0, 0xC4, 0xBA);
+        QTest::newRow("L_Msg") << p << 21 << true << blue << green;
+        QTest::newRow("Label9") << p << 13 << true << black << green;
+        QTest::newRow("L_TitleMsg") << p << 32 << true << black << pale;
+        QTest::newRow("L_QName") << p << 24 << true << blue << pale;
+        QTest::newRow("L_GMsg1") << p << 96 << true << blue << yellow;
+        QTest::newRow("L_GMsg2") << p << 37 << true << red << yellow;
+        QTest::newRow("Label4") << g << 32 << true << QColor(0x80, 0x80, 0x80) << cream;
+        QTest::newRow("L_Title") << g << 32 << true << blue << yellow;
+        QTest::newRow("Label6") << g << 16 << true << black << cream;
+        QTest::newRow("Label2") << g << 21 << true << black << teal;
+        QTest::newRow("L_Miss2") << g << 32 << true << QColor(0xC0, 0xC0, 0xC0) << teal;
+        QTest::newRow("L_SeigenJikan") << g << 13 << true << yellow << teal;
+        QTest::newRow("L_Miss") << g << 32 << true << red << teal;
+        QTest::newRow("B_GameStart") << p << 32 << true << black << none;
+        QTest::newRow("B_GameMsgOK") << p << 24 << true << black << none;
+        QTest::newRow("B_QChange") << p << 16 << true << black << none;
+        QTest::newRow("GroupBox1") << p << 16 << true << black << pale;
+        QTest::newRow("LB_Ans") << g << 12 << false << black << none;
+        QTest::newRow("CB_Q") << p << 13 << false << black << none;
+        QTest::newRow("B_GiveUp") << p << 12 << false << black << none;
+    }
+    void looks()
+    {
+        QWidget *w = control(QTest::currentDataTag());
+        QVERIFY(w);
+        QTEST(w->font().family(), "face");
+        QTEST(w->font().pixelSize(), "pixels");
+        QTEST(w->font().bold(), "bold");
+        QFETCH(QColor, text);
+        QFETCH(QColor, background);
+        if (auto *label = qobject_cast<TextLabel *>(w)) {
+            QCOMPARE(label->textColor(), text);
+            QCOMPARE(label->color(), background);
+        } else {
+            QCOMPARE(w->palette().color(QPalette::ButtonText), text);
+            if (background.isValid())
+                QCOMPARE(w->palette().color(QPalette::Window), background);
+        }
+    }
+
+    void screenPixels()
+    {
+        const QImage window = m_form->grab().toImage();
+        const QColor pale(0xAA, 0xFF, 0xAA), green(0x9F, 0xFD, 0xA7);
+        QCOMPARE(window.pixelColor(69 + 300, 128 + 20), pale);   // the title panel
+        QCOMPARE(window.pixelColor(69 + 300, 128 + 250), pale);
+        QVERIFY(window.pixelColor(69 + 300, 128 + 266) != pale); // just below it
+        QCOMPARE(window.pixelColor(371, 100), green);            // between the pictures
+        QCOMPARE(window.pixelColor(741, 300), green);
+        const QColor bar = window.pixelColor(2, 460); // the status bar: the style shades it a little
+        QVERIFY(qAbs(bar.red() - green.red()) <= 3 && qAbs(bar.green() - green.green()) <= 3
+                && qAbs(bar.blue() - green.blue()) <= 3);
+    }
+
+    void growingAnnouncement()
+    {
+        auto *announcement = qobject_cast<TextLabel *>(control("L_GMsg1"));
+        control("P_GameMsg")->show();
+        const auto blueRows = [&] {
+            const QImage image = announcement->grab().toImage();
+            int rows = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixelColor(x, y) == QColor(0, 0, 0xFF)) {
+                        ++rows;
+                        break;
+                    }
+            return rows;
+        };
+        // Nothing shows while the label is at most a third of its line high,
+        // then a band that widens.
+        const int line = announcement->fontMetrics().height();
+        int previous = 0;
+        for (int height : {2, 20, 60, 100}) {
+            announcement->resize(announcement->width(), height);
+            const int rows = blueRows();
+            const QString seen = QStringLiteral("height %1 of %2: %3 rows").arg(height).arg(line).arg(rows);
+            if (height <= line / 3)
+                QVERIFY2(rows == 0, qPrintable(seen));
+            else
+                QVERIFY2(rows > previous, qPrintable(seen));
+            previous = rows;
+        }
+        control("P_GameMsg")->hide();
     }
 
     void titleScreenCovers()
