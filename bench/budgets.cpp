@@ -22,6 +22,21 @@ const std::vector<Budget> &budgets()
     return table;
 }
 
+std::string shownFigure(const Budget &budget, double value)
+{
+    char text[48];
+    std::snprintf(text, sizeof text, "%.*f %s", budget.decimals, value, budget.unit.c_str());
+    return text;
+}
+
+std::string verdict(const Budget &budget, double value)
+{
+    if (budget.limit < 0)
+        return std::string();
+    const double scale = std::pow(10.0, budget.decimals);
+    return std::round(value * scale) / scale <= budget.limit ? "ok" : "OVER";
+}
+
 void BudgetReporter::ReportRuns(const std::vector<Run> &runs)
 {
     ConsoleReporter::ReportRuns(runs);
@@ -50,11 +65,11 @@ void BudgetReporter::Finalize()
         "%-46s %12s %12s  %s\n", std::string(46, '-').c_str(), "------------", "------------", "-------");
     for (const Budget &budget : budgets()) {
         std::string measured = "-";
-        std::string verdict;
+        std::string outcome;
         if (const auto error = m_errors.find(budget.benchmark); error != m_errors.end()) {
-            verdict = "FAILED: " + error->second;
+            outcome = "FAILED: " + error->second;
         } else if (const auto found = m_figures.find(budget.benchmark); found == m_figures.end()) {
-            verdict = "not run";
+            outcome = "not run";
         } else {
             const Run &run = found->second;
             double value = 0;
@@ -68,21 +83,16 @@ void BudgetReporter::Finalize()
                 known = false;
             }
             if (!known) {
-                verdict = "no such figure";
+                outcome = "no such figure";
             } else {
-                char text[32];
-                std::snprintf(text, sizeof text, "%.*f %s", budget.decimals, value, budget.unit.c_str());
-                measured = text;
-                // A figure is judged as printed: "0.00 %" is within a budget of 0.
-                const double scale = std::pow(10.0, budget.decimals);
-                const double shown = std::round(value * scale) / scale;
-                verdict = budget.limit < 0 ? "" : shown <= budget.limit ? "ok" : "OVER";
+                measured = shownFigure(budget, value);
+                outcome = verdict(budget, value);
             }
         }
         char limit[32] = "-";
         if (budget.limit >= 0)
             std::snprintf(limit, sizeof limit, "<= %g %s", budget.limit, budget.unit.c_str());
-        std::printf("%-46s %12s %12s  %s\n", budget.figure.c_str(), measured.c_str(), limit, verdict.c_str());
+        std::printf("%-46s %12s %12s  %s\n", budget.figure.c_str(), measured.c_str(), limit, outcome.c_str());
     }
     std::fflush(stdout);
 }

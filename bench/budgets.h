@@ -20,6 +20,12 @@ struct Budget
 
 const std::vector<Budget> &budgets();
 
+// The figure as the table prints it, with its unit: "4.88 ms".
+std::string shownFigure(const Budget &budget, double value);
+// "ok" or "OVER", judged on the figure as printed, so "0.00 %" is within a
+// budget of 0; empty for a figure without a budget.
+std::string verdict(const Budget &budget, double value);
+
 // The usual console output, and then every figure as one table beside its
 // budget: the median over the repetitions, or the one run without them.
 class BudgetReporter : public benchmark::ConsoleReporter
