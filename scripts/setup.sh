@@ -10,6 +10,7 @@ PACKAGES=(
     fonts-ipafont-gothic
     xvfb xauth xdotool imagemagick
     clang libclang-rt-14-dev
+    libbenchmark-dev
 )
 
 install_missing_packages() {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -58,17 +59,31 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2)
         const Span ys = clipped(top - half, bottom + half, m_image.height());
         const QRgb pen = m_penColor.rgb();
         const QRgb brush = m_brushColor.rgb();
+        // What each column is, worked out once rather than again on every row:
+        // clearing the whole overlay touches every pixel of it.
+        enum : unsigned char { NearColumn = 1, WithinColumns = 2, InsideColumns = 4 };
+        std::vector<unsigned char> columns(std::size_t(std::max(0, xs.to - xs.from)));
+        for (int x = xs.from; x < xs.to; ++x) {
+            unsigned char kind = 0;
+            if (std::abs(x - left) <= half || std::abs(x - right) <= half)
+                kind |= NearColumn;
+            if (x >= left - half && x <= right + half)
+                kind |= WithinColumns;
+            if (x >= left && x <= right)
+                kind |= InsideColumns;
+            columns[std::size_t(x - xs.from)] = kind;
+        }
         for (int y = ys.from; y < ys.to; ++y) {
-            auto *row = reinterpret_cast<QRgb *>(m_image.scanLine(y));
+            auto *row = reinterpret_cast<QRgb *>(m_image.scanLine(y)) + xs.from;
             const bool nearRow = std::abs(y - top) <= half || std::abs(y - bottom) <= half;
             const bool withinRows = y >= top - half && y <= bottom + half;
-            for (int x = xs.from; x < xs.to; ++x) {
-                const bool nearColumn = std::abs(x - left) <= half || std::abs(x - right) <= half;
-                const bool withinColumns = x >= left - half && x <= right + half;
-                if ((nearRow && withinColumns) || (nearColumn && withinRows))
-                    row[x] = pen;
-                else if (x >= left && x <= right && y >= top && y <= bottom)
-                    row[x] = brush;
+            const bool insideRows = y >= top && y <= bottom;
+            for (std::size_t i = 0; i < columns.size(); ++i) {
+                const unsigned char kind = columns[i];
+                if ((nearRow && (kind & WithinColumns)) || ((kind & NearColumn) && withinRows))
+                    row[i] = pen;
+                else if ((kind & InsideColumns) && insideRows)
+                    row[i] = brush;
             }
         }
     }

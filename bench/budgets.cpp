@@ -1,0 +1,98 @@
+#include "bench/budgets.h"
+
+#include <cmath>
+#include <cstdio>
+
+const std::vector<Budget> &budgets()
+{
+    static const std::vector<Budget> table = {
+        { "BM_StartUp", "", "start-up: new process to title painted", "ms", 60, 1 },
+        { "BM_StartUp", "main_to_paint_ms", "  of which main() to title painted", "ms", -1, 1 },
+        { "BM_LoadJpegQuestion", "", "JPEG question loaded and drawn", "ms", 5, 2 },
+        { "BM_LoadProgressiveJpegQuestion", "", "progressive JPEG question loaded and drawn", "ms", 5, 2 },
+        { "BM_LoadBitmapQuestion", "", "bitmap question loaded and drawn", "ms", 2, 2 },
+        { "BM_ScanQuestions99", "", "ScanQuestions over 99 questions", "ms", 10, 2 },
+        { "BM_ClickToRing", "", "click on picture B to ring painted", "ms", 4, 2 },
+        { "BM_PauseCpu", "cpu_percent", "Pause(3500): processor per second waited", "%", 3, 2 },
+        { "BM_IdleTitleAtStartCpu", "cpu_percent", "idle title screen at start: processor", "%", 0, 2 },
+        { "BM_IdleTitleAfterQuestionCpu", "cpu_percent", "idle title after a question: processor", "%", 0,
+            2 },
+        { "BM_PlayThroughMemory", "peak_MB", "peak memory after playing the sample folder", "MB", 50, 1 },
+    };
+    return table;
+}
+
+std::string shownFigure(const Budget &budget, double value)
+{
+    char text[48];
+    std::snprintf(text, sizeof text, "%.*f %s", budget.decimals, value, budget.unit.c_str());
+    return text;
+}
+
+std::string verdict(const Budget &budget, double value)
+{
+    if (budget.limit < 0)
+        return std::string();
+    const double scale = std::pow(10.0, budget.decimals);
+    return std::round(value * scale) / scale <= budget.limit ? "ok" : "OVER";
+}
+
+void BudgetReporter::ReportRuns(const std::vector<Run> &runs)
+{
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run &run : runs) {
+        const std::string &name = run.run_name.function_name;
+        if (run.error_occurred) {
+            m_errors[name] = run.error_message;
+            continue;
+        }
+        if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+            m_figures.insert_or_assign(name, run);
+            m_repetitions = std::max<long long>(m_repetitions, run.repetitions);
+        } else if (run.run_type == Run::RT_Iteration) {
+            m_figures.try_emplace(name, run);
+        }
+    }
+}
+
+void BudgetReporter::Finalize()
+{
+    ConsoleReporter::Finalize();
+    std::printf("\n%s over %lld run%s (2-core machine, offscreen):\n\n",
+        m_repetitions > 1 ? "Medians" : "Figures", m_repetitions, m_repetitions > 1 ? "s" : "");
+    std::printf("%-46s %12s %12s  %s\n", "Figure", "Measured", "Budget", "Verdict");
+    std::printf(
+        "%-46s %12s %12s  %s\n", std::string(46, '-').c_str(), "------------", "------------", "-------");
+    for (const Budget &budget : budgets()) {
+        std::string measured = "-";
+        std::string outcome;
+        if (const auto error = m_errors.find(budget.benchmark); error != m_errors.end()) {
+            outcome = "FAILED: " + error->second;
+        } else if (const auto found = m_figures.find(budget.benchmark); found == m_figures.end()) {
+            outcome = "not run";
+        } else {
+            const Run &run = found->second;
+            double value = 0;
+            bool known = true;
+            if (budget.counter.empty()) {
+                value = run.GetAdjustedRealTime(); // every benchmark here reports in ms
+            } else if (const auto counter = run.counters.find(budget.counter);
+                       counter != run.counters.end()) {
+                value = counter->second.value;
+            } else {
+                known = false;
+            }
+            if (!known) {
+                outcome = "no such figure";
+            } else {
+                measured = shownFigure(budget, value);
+                outcome = verdict(budget, value);
+            }
+        }
+        char limit[32] = "-";
+        if (budget.limit >= 0)
+            std::snprintf(limit, sizeof limit, "<= %g %s", budget.limit, budget.unit.c_str());
+        std::printf("%-46s %12s %12s  %s\n", budget.figure.c_str(), measured.c_str(), limit, outcome.c_str());
+    }
+    std::fflush(stdout);
+}

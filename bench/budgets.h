@@ -1,0 +1,43 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+// One line of the table: a figure one benchmark reports, and what it may cost
+// on the 2-core machine, offscreen.
+struct Budget
+{
+    std::string benchmark; // the benchmark's function name
+    std::string counter; // empty: its time per iteration, in ms
+    std::string figure; // what the line measures
+    std::string unit; // "ms", "%" (of one core) or "MB" (10^6 bytes)
+    double limit; // the figure may not exceed it; negative: shown only
+    int decimals; // how the figure is printed, and so what "0" means
+};
+
+const std::vector<Budget> &budgets();
+
+// The figure as the table prints it, with its unit: "4.88 ms".
+std::string shownFigure(const Budget &budget, double value);
+// "ok" or "OVER", judged on the figure as printed, so "0.00 %" is within a
+// budget of 0; empty for a figure without a budget.
+std::string verdict(const Budget &budget, double value);
+
+// The usual console output, and then every figure as one table beside its
+// budget: the median over the repetitions, or the one run without them.
+class BudgetReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run> &runs) override;
+    void Finalize() override;
+    // Whether a benchmark ended in an error; such a run is not a figure.
+    bool failed() const { return !m_errors.empty(); }
+
+private:
+    std::map<std::string, Run> m_figures;
+    std::map<std::string, std::string> m_errors;
+    long long m_repetitions = 1;
+};

@@ -1,0 +1,168 @@
+// Starts the game exactly as app/main.cpp does, in a process of its own, and
+// tells the bench on standard output what it measured:
+//   pimukaro-bench-probe startup      "painted <main> <painted>": monotonic ns at
+//                                     the start of main and after the first paint
+//   pimukaro-bench-probe playthrough  "played <questions> <answers> <peak kB>": every
+//                                     question of the folder loaded and every answer
+//                                     clicked, then the peak resident memory
+// It runs in whatever folder it is started in, as the game does.
+
+#include "bench/benchclock.h"
+#include "bench/benchuser.h"
+#include "bench/mouse.h"
+#include "game/Pimukaro_Main.h"
+#include "platform/controls/imageview.h"
+#include "platform/controls/questioncombobox.h"
+#include "platform/dispatch.h"
+#include "platform/fonts.h"
+#include "platform/guard.h"
+#include "tests/support/installed.h"
+#include "tests/support/recordingspeaker.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QIcon>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+// Calls back once the window and all its controls have been painted for the
+// first time: the first paint event of any of them is seen here, and the call
+// is queued behind the rest of that painting pass.
+class FirstPaint : public QObject
+{
+public:
+    FirstPaint(QWidget *window, std::function<void()> painted)
+        : m_window(window)
+        , m_painted(std::move(painted))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()
+            && static_cast<QWidget *>(watched)->window() == m_window) {
+            qApp->removeEventFilter(this);
+            QMetaObject::invokeMethod(this, m_painted, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+    std::function<void()> m_painted;
+};
+
+// Loads every question of the folder and finds all its differences with real
+// clicks on picture B, as a child playing the whole folder would.
+QString playThrough(TForm1 &form, BenchUser &user, int &answers)
+{
+    answers = 0;
+    for (int n = 0; n < form.QuestionTotal; ++n) {
+        form.CB_Q->setItemIndex(n);
+        Platform::guarded([&form] { form.CB_QChange(); });
+        form.repaint();
+        form.GameState = gsPlaying;
+        for (int b = 1; b <= form.AnswerCount; ++b) {
+            const Answer answer = form.Answers[b];
+            BenchMouse::click(form.Img_Ans, QPoint(answer.X, answer.Y));
+        }
+        Platform::dispatchPending();
+        if (!user.shown().isEmpty())
+            return user.shown().join(QLatin1Char('\n'));
+        if (form.AnswerCount == 0 || form.FoundCount != form.AnswerCount)
+            return QStringLiteral("question %1: %2 of %3 answers found")
+                .arg(n + 1)
+                .arg(form.FoundCount)
+                .arg(form.AnswerCount);
+        answers += form.AnswerCount;
+    }
+    return QString();
+}
+
+// The peak resident memory of this program image, in kB. getrusage's
+// ru_maxrss would do for a game started from a shell, but in a process
+// spawned by the bench it also holds the bench's own peak from before exec.
+long peakResidentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    // A /proc file has no size, so it is read whole rather than line by line.
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.simplified().split(' ').value(1).toLong();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const std::int64_t mainStarted = BenchClock::monotonicNs();
+    Platform::substituteFaces();
+    QApplication app(argc, argv);
+    app.setWindowIcon(QIcon(QStringLiteral(":/pimukaro.png")));
+
+    const QString mode = app.arguments().value(1);
+    if (mode != QLatin1String("startup") && mode != QLatin1String("playthrough")) {
+        std::fprintf(stderr, "usage: pimukaro-bench-probe startup|playthrough\n");
+        return 2;
+    }
+    // The start-up is timed with the real machine in place; the play-through
+    // must not play sounds nor wait for anyone to close a dialog.
+    std::optional<Installed<RecordingSpeaker>> speaker;
+    std::optional<Installed<BenchUser>> user;
+    if (mode == QLatin1String("playthrough")) {
+        speaker.emplace();
+        user.emplace();
+    }
+
+    TForm1 Form1;
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = Form1.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        Form1.move(frame.topLeft());
+    }
+
+    int exitCode = 0;
+    // A window that is never painted must not hang the bench.
+    QTimer neverPainted;
+    neverPainted.setSingleShot(true);
+    QObject::connect(&neverPainted, &QTimer::timeout, &app, [&] {
+        std::fprintf(stderr, "pimukaro-bench-probe: the window was not painted within 30 s\n");
+        exitCode = 3;
+        app.quit();
+    });
+    FirstPaint firstPaint(&Form1, [&] {
+        const std::int64_t painted = BenchClock::monotonicNs();
+        neverPainted.stop();
+        if (mode == QLatin1String("startup")) {
+            std::printf(
+                "painted %lld %lld\n", static_cast<long long>(mainStarted), static_cast<long long>(painted));
+        } else {
+            int answers = 0;
+            const QString problem = playThrough(Form1, **user, answers);
+            if (problem.isEmpty()) {
+                std::printf("played %d %d %ld\n", int(Form1.QuestionTotal), answers, peakResidentKb());
+            } else {
+                std::fprintf(stderr, "pimukaro-bench-probe: %s\n", qPrintable(problem));
+                exitCode = 1;
+            }
+        }
+        std::fflush(stdout);
+        app.quit();
+    });
+    neverPainted.start(30000);
+    Form1.show();
+    app.exec();
+    return exitCode;
+}
