@@ -23,15 +23,16 @@ void TForm1::LoadAnswers()
     if (!Platform::fileExists(fileName))
         return;
     LB_Ans->setItems(Platform::loadLines(fileName));
-    AnswerCount = LB_Ans->count();
-    if (AnswerCount == 0)
+    const int lines = LB_Ans->count();
+    // The record has room for 99 answers, also when the limit line below
+    // fails and every line is left counted; the list keeps every line for editing.
+    AnswerCount = qMin(lines, MaxAnswers);
+    if (lines == 0)
         return;
-    TimeLimit = Platform::strToInt(LB_Ans->item(AnswerCount - 1));
+    TimeLimit = Platform::strToInt(LB_Ans->item(lines - 1));
     CB_Time->setItemIndex(TimeChoiceShown(TimeLimit));
-    LB_Ans->deleteItem(AnswerCount - 1);
-    --AnswerCount;
-    // The record has room for 99 answers; the list keeps every line for editing.
-    AnswerCount = qMin(AnswerCount, MaxAnswers);
+    LB_Ans->deleteItem(lines - 1);
+    AnswerCount = qMin(lines - 1, MaxAnswers);
     for (int i = 1; i <= AnswerCount; ++i) {
         Answers[i].Found = 0;
         ParseAnswerLine(LB_Ans->item(i - 1), Answers[i].X, Answers[i].Y, Answers[i].R);
