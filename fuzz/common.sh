@@ -2,7 +2,7 @@
 # libFuzzer limits every run keeps to.
 FUZZ_SOURCE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 FUZZ_BUILD=$(dirname "$FUZZ_SOURCE")/build-fuzz
-FUZZ_TARGETS=(fuzz_bitmap fuzz_jpeg fuzz_linefile fuzz_strtoint)
+FUZZ_TARGETS=(fuzz_bitmap fuzz_jpeg fuzz_linefile fuzz_strtoint fuzz_answerfile)
 
 # A slow input, a big allocation and a leak all count as failures.
 FUZZ_LIMITS=(-timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=2048 -detect_leaks=1 -print_final_stats=1)

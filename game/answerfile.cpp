@@ -25,13 +25,16 @@ void TForm1::LoadAnswers()
     // The record has room for 99 answers: a longer file gives its first 99
     // answer lines and its limit line, and the list never holds the rest.
     LB_Ans->setItems(Platform::loadFirstAndLastLines(fileName, MaxAnswers));
-    AnswerCount = LB_Ans->count();
-    if (AnswerCount == 0)
+    const int lines = LB_Ans->count();
+    // Counted at most 99 also when the limit line below fails and every line
+    // is left in the list.
+    AnswerCount = qMin(lines, MaxAnswers);
+    if (lines == 0)
         return;
-    TimeLimit = Platform::strToInt(LB_Ans->item(AnswerCount - 1));
+    TimeLimit = Platform::strToInt(LB_Ans->item(lines - 1));
     CB_Time->setItemIndex(TimeChoiceShown(TimeLimit));
-    LB_Ans->deleteItem(AnswerCount - 1);
-    --AnswerCount;
+    LB_Ans->deleteItem(lines - 1);
+    AnswerCount = lines - 1;
     for (int i = 1; i <= AnswerCount; ++i) {
         Answers[i].Found = 0;
         ParseAnswerLine(LB_Ans->item(i - 1), Answers[i].X, Answers[i].Y, Answers[i].R);

@@ -181,6 +181,21 @@ private slots:
         QCOMPARE(form.TimeLimit, 30);
     }
 
+    void badLimitLineAfterMoreThan99LinesCountsAtMost99()
+    {
+        // The record holds 99 answers, however many lines a broken file has.
+        QByteArray bytes;
+        for (int i = 1; i <= 120; ++i)
+            bytes += QByteArray::number(i).leftJustified(5) + "10   5    \r\n";
+        bytes += "soon\r\n";
+        TForm1 &form = startWith(&bytes);
+        QCOMPARE(game->user->errors(), QStringList{QStringLiteral("'soon' is not a valid integer value.")});
+        QCOMPARE(form.LB_Ans->count(), 121);
+        QCOMPARE(form.AnswerCount, 99);
+        QCOMPARE(form.TimeLimit, 0);
+        QCOMPARE(form.CB_Time->itemIndex(), 3);
+    }
+
     void emptyListWritesNothing()
     {
         TForm1 &form = startWith(&WorkedExample);

@@ -37,6 +37,7 @@ int main(int argc, char **argv)
     const QString root = QString::fromLocal8Bit(argv[1]);
     const bool ok = writeSeeds(root + "/fuzz_bitmap"_L1, bitmapSeeds())
         && writeSeeds(root + "/fuzz_jpeg"_L1, jpegSeeds()) && writeSeeds(root + "/fuzz_linefile"_L1, lineFileSeeds())
-        && writeSeeds(root + "/fuzz_strtoint"_L1, integerSeeds());
+        && writeSeeds(root + "/fuzz_strtoint"_L1, integerSeeds())
+        && writeSeeds(root + "/fuzz_answerfile"_L1, answerFileSeeds());
     return ok ? 0 : 1;
 }

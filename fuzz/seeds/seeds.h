@@ -12,3 +12,4 @@ Seeds bitmapSeeds();
 Seeds jpegSeeds();
 Seeds lineFileSeeds();
 Seeds integerSeeds();
+Seeds answerFileSeeds();
