@@ -14,9 +14,9 @@ void playSound(const QString &fileName);
 // when it is in neither.
 QString soundFilePath(const QString &fileName, const QString &dataDir);
 // The game's data folder, found from the folder its program is in, so an
-// installed tree can be moved: the installed data folder (share/pimukaro
-// beside bin/) when there is one, else the play folder beside a program
-// that runs from the build tree.
+// installed tree can be moved: the installed data folder (../share/pimukaro
+// from the program's games/ folder) when there is one, else the play folder
+// beside a program that runs from the build tree.
 QString dataDirFor(const QString &programDir);
 // dataDirFor() of this program.
 QString soundDataDir();

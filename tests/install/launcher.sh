@@ -41,12 +41,8 @@ start_from_menu() {
 # makes the game remember the folder; やめる ends the game.
 quit_game() {
     click 176 268 # もんだいをかえる
-    local dialog=""
-    for _ in $(seq 50); do
-        dialog=$(xdotool search --name "フォルダの参照" 2>/dev/null | head -n1 || true)
-        [ -n "$dialog" ] && break
-        sleep 0.1
-    done
+    local dialog
+    dialog=$(wait_window "フォルダの参照")
     [ -n "$dialog" ] || fail "the folder chooser did not open"
     sleep 0.5
     xdotool windowfocus --sync "$dialog" key Return
