@@ -85,10 +85,14 @@ private:
     bool chance(int percent) { return below(100) < percent; }
     template <typename Action> void event(const QString &what, Action action);
     void check(const QString &what);
-    void failed(const QString &what) { fault = what + QStringLiteral("\nlast events:\n") + recent.join(QLatin1Char('\n')); }
+    void failed(const QString &what)
+    {
+        if (fault.isEmpty())
+            fault = what + QStringLiteral("\nlast events:\n") + recent.join(QLatin1Char('\n'));
+    }
 
     void atTitle();
-    void startRound(bool counted);
+    void startRound(bool fromTitle);
     void inPlay(int plan);
     void atResult();
     void changeFolder();
@@ -101,8 +105,7 @@ private:
     TForm1 &form;
     std::mt19937 random;
     QStringList recent;
-    Mark mark;
-    int errorsShown = 0;
+    Mark mark; // the candidate the player's actions made
 };
 
 template <typename Action> void Morning::event(const QString &what, Action action)
@@ -133,7 +136,7 @@ void Morning::check(const QString &what)
     else if (Mark{f.MarkX, f.MarkY, f.MarkR} != mark)
         broken = QStringLiteral("candidate (%1, %2, %3), expected (%4, %5, %6)")
                      .arg(f.MarkX).arg(f.MarkY).arg(f.MarkR).arg(mark.x).arg(mark.y).arg(mark.r);
-    else if (game.user->errors().size() != errorsShown)
+    else if (!game.user->errors().isEmpty()) // every file of this morning is sound
         broken = QStringLiteral("error box: ") + game.user->errors().constLast();
     else if (game.user->unusedAnswers() != 0)
         broken = QStringLiteral("a queued answer was not asked for");
