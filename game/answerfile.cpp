@@ -37,15 +37,11 @@ void TForm1::LoadAnswers()
 
 void TForm1::B_SaveClick()
 {
+    // The limit line goes to the file only: whatever becomes of the write and
+    // of the reload after it, the answer list keeps answer lines alone.
     if (LB_Ans->count() > 0) {
-        LB_Ans->addItem(CB_Time->text());
-        try {
-            Platform::saveLines(LB_Ans->items(), AnswerFileOf(QuestionDir, QuestionName));
-        } catch (...) {
-            // The limit line must not stay behind as if it were an answer.
-            LB_Ans->deleteItem(LB_Ans->count() - 1);
-            throw;
-        }
+        const QStringList lines = LB_Ans->items() + QStringList { CB_Time->text() };
+        Platform::saveLines(lines, AnswerFileOf(QuestionDir, QuestionName));
     }
     AnswersDirty = false;
     CB_QChange();

@@ -59,15 +59,34 @@ void TForm1::ScanQuestions()
     CB_Q->setItems(names);
     CB_Q->setItemIndex(names.isEmpty() ? -1 : 0);
     QuestionTotal = qint32(names.size());
-    QuestionsLeft = QuestionTotal;
-    for (int n = 1; n <= QuestionTotal; ++n)
-        QuestionUsed[n] = 0;
+    RestartPlayThrough();
     L_QName->setCaption(shortFolderName(BaseDir, QuestionDir) + QStringLiteral("（") + FullWidthNumber(QuestionTotal)
                         + QStringLiteral("もん）"));
 }
 
+void TForm1::RestartPlayThrough()
+{
+    QuestionsLeft = QuestionTotal;
+    // Every slot, not only those of this catalogue: a flag left by a larger
+    // folder must never count for a later draw.
+    for (int n = 1; n <= MaxQuestions; ++n)
+        QuestionUsed[n] = 0;
+}
+
 void TForm1::PickQuestion()
 {
+    if (QuestionTotal <= 0)
+        return;
+    // A question that failed to load stays marked used without being played;
+    // once every question is marked, the draw starts over instead of looping
+    // for ever.
+    bool anyUnused = false;
+    for (int n = 1; n <= QuestionTotal && !anyUnused; ++n)
+        anyUnused = QuestionUsed[n] == 0;
+    if (!anyUnused) {
+        for (int n = 1; n <= QuestionTotal; ++n)
+            QuestionUsed[n] = 0;
+    }
     int n;
     do {
         n = Platform::randomBelow(QuestionTotal) + 1;
@@ -106,7 +125,8 @@ void TForm1::CB_QChange()
 void TForm1::B_QChangeClick()
 {
     const QString previous = QuestionDir;
-    QString folder = QuestionDir.isEmpty() ? QString() : QuestionDir.chopped(1);
+    // The root folder keeps its only "/": without it there would be no folder at all.
+    QString folder = QuestionDir.size() > 1 ? QuestionDir.chopped(1) : QuestionDir;
     const bool chosen = Platform::chooseFolder(QStringLiteral("もんだいをえらんでください"), BaseDir, folder);
     if (folder.isEmpty())
         QuestionDir.clear(); // it has vanished since it was chosen; so it stays even on cancel

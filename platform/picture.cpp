@@ -147,6 +147,10 @@ public:
             return m_image;
         m_decoded = true;
         m_image = QImage(m_size, QImage::Format_RGB32);
+        if (m_image.isNull()) {
+            m_bytes.clear();
+            throw EJPEG(Errors::jpegError(JERR_OUT_OF_MEMORY));
+        }
         m_image.fill(QColor(0xc0, 0xc0, 0xc0));
         const int code = decodeJpeg(reinterpret_cast<const unsigned char *>(m_bytes.constData()),
                                     static_cast<unsigned long>(m_bytes.size()), m_image.bits(),
@@ -182,6 +186,23 @@ quint32 le32(const QByteArray &b, qsizetype at)
 quint16 le16(const QByteArray &b, qsizetype at)
 {
     return quint16(quint8(b[at]) | quint8(b[at + 1]) << 8);
+}
+
+// Bitmaps are drawn opaque, whatever an alpha channel in them says: every
+// pixel keeps its colour and shows it.
+QImage opaque(QImage image)
+{
+    if (!image.hasAlphaChannel())
+        return image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+    if (image.format() != QImage::Format_ARGB32)
+        image = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            row[x] |= 0xff000000u;
+    }
+    image.reinterpretAsFormat(QImage::Format_RGB32);
+    return image;
 }
 
 std::unique_ptr<Picture> bitmapFrom(const QByteArray &bytes)
@@ -239,9 +260,7 @@ std::unique_ptr<Picture> bitmapFrom(const QByteArray &bytes)
     QImage image = QImage::fromData(bytes, "BMP");
     if (image.isNull())
         throw EInvalidGraphic(Errors::invalidBitmap());
-    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
-        image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    return std::make_unique<BitmapPicture>(std::move(image));
+    return std::make_unique<BitmapPicture>(opaque(std::move(image)));
 }
 
 std::unique_ptr<Picture> jpegFrom(QByteArray bytes)
