@@ -132,14 +132,11 @@ std::vector<std::uint8_t> solidSeeds(const std::vector<std::uint8_t> &steps, int
     return seeds;
 }
 
-// Grows the seeds into every connected pixel at or above the weak step.
-std::vector<std::uint8_t> grown(std::vector<std::uint8_t> mask, const std::vector<std::uint8_t> &steps, int w, int h,
-    int weakStep)
+// Spreads from the pixels on the stack to each of their 8 neighbours that
+// `take` accepts (and marks), and on from those.
+template <typename Take>
+void spread(std::vector<int> &stack, int w, int h, Take take)
 {
-    std::vector<int> stack;
-    for (std::size_t i = 0; i < mask.size(); ++i)
-        if (mask[i])
-            stack.push_back(int(i));
     while (!stack.empty()) {
         const int i = stack.back();
         stack.pop_back();
@@ -151,13 +148,27 @@ std::vector<std::uint8_t> grown(std::vector<std::uint8_t> mask, const std::vecto
                 const int ny = y + dy;
                 if (nx < 0 || ny < 0 || nx >= w || ny >= h)
                     continue;
-                const std::size_t n = std::size_t(ny) * w + nx;
-                if (!mask[n] && steps[n] >= weakStep) {
-                    mask[n] = 1;
-                    stack.push_back(int(n));
-                }
+                const int n = ny * w + nx;
+                if (take(std::size_t(n)))
+                    stack.push_back(n);
             }
     }
+}
+
+// Grows the seeds into every connected pixel at or above the weak step.
+std::vector<std::uint8_t> grown(std::vector<std::uint8_t> mask, const std::vector<std::uint8_t> &steps, int w, int h,
+    int weakStep)
+{
+    std::vector<int> stack;
+    for (std::size_t i = 0; i < mask.size(); ++i)
+        if (mask[i])
+            stack.push_back(int(i));
+    spread(stack, w, h, [&](std::size_t n) {
+        if (mask[n] || steps[n] < weakStep)
+            return false;
+        mask[n] = 1;
+        return true;
+    });
     return mask;
 }
 
@@ -200,24 +211,12 @@ int labelParts(const std::vector<std::uint8_t> &mask, int w, int h, std::vector<
             continue;
         labels[start] = ++count;
         stack.push_back(int(start));
-        while (!stack.empty()) {
-            const int i = stack.back();
-            stack.pop_back();
-            const int x = i % w;
-            const int y = i / w;
-            for (int dy = -1; dy <= 1; ++dy)
-                for (int dx = -1; dx <= 1; ++dx) {
-                    const int nx = x + dx;
-                    const int ny = y + dy;
-                    if (nx < 0 || ny < 0 || nx >= w || ny >= h)
-                        continue;
-                    const std::size_t n = std::size_t(ny) * w + nx;
-                    if (mask[n] && !labels[n]) {
-                        labels[n] = count;
-                        stack.push_back(int(n));
-                    }
-                }
-        }
+        spread(stack, w, h, [&](std::size_t n) {
+            if (!mask[n] || labels[n])
+                return false;
+            labels[n] = count;
+            return true;
+        });
     }
     return count;
 }

@@ -70,7 +70,17 @@ QImage questionSquare(const QImage &photo)
         : photo.scaledToHeight(QuestionSide, Qt::SmoothTransformation);
     const QRect middle((scaled.width() - QuestionSide) / 2, (scaled.height() - QuestionSide) / 2, QuestionSide,
         QuestionSide);
-    return scaled.copy(middle).convertToFormat(QImage::Format_RGB32);
+    QImage square = scaled.copy(middle).convertToFormat(QImage::Format_ARGB32);
+    // See-through parts of a photo show white, as on paper.
+    for (int y = 0; y < square.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(square.scanLine(y));
+        for (int x = 0; x < square.width(); ++x) {
+            const int alpha = qAlpha(line[x]);
+            const auto onWhite = [alpha](int channel) { return (channel * alpha + 255 * (255 - alpha) + 127) / 255; };
+            line[x] = qRgb(onWhite(qRed(line[x])), onWhite(qGreen(line[x])), onWhite(qBlue(line[x])));
+        }
+    }
+    return square.convertToFormat(QImage::Format_RGB32);
 }
 
 Outcome makeQuestion(const QuestionPath &question, const QString &photoA, const QString &photoB,

@@ -16,7 +16,8 @@ struct MakeOptions
 inline constexpr int QuestionSide = 350;
 inline constexpr int MadeJpegQuality = 92;
 
-// The photo scaled so its shorter side is 350, with the middle 350 x 350 cut out.
+// The photo scaled so its shorter side is 350, with the middle 350 x 350 cut
+// out; what the photo leaves see-through is white.
 QImage questionSquare(const QImage &photo);
 
 // Makes a question from two photos of the same size: its two pictures and,

@@ -108,6 +108,21 @@ private slots:
         QVERIFY(r >= 20 && r <= 40);
     }
 
+    // A photo's see-through parts become white, not black, and the middle is
+    // what is kept.
+    void transparentPartsAreWhite()
+    {
+        QImage photo(700, 400, QImage::Format_ARGB32);
+        photo.fill(Qt::transparent);
+        for (int y = 150; y < 250; ++y)
+            for (int x = 300; x < 400; ++x)
+                photo.setPixel(x, y, qRgba(0, 0, 255, 255));
+        const QImage square = Author::questionSquare(photo);
+        QCOMPARE(square.size(), QSize(350, 350));
+        QCOMPARE(square.pixel(5, 5), qRgb(255, 255, 255));
+        QCOMPARE(square.pixel(175, 175), qRgb(0, 0, 255));
+    }
+
     // An answer file already there is kept as it is.
     void keepsAnAnswerFile()
     {
