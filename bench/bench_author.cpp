@@ -186,7 +186,7 @@ void BM_AuthorMake12Mp(benchmark::State &state)
             writeFileAtomically(photoB, twelveMegapixelPhoto(scene, true));
         }))
         return;
-    int run = 0;
+    static int run = 0; // each repetition makes new questions beside the last
     for (auto _ : state) {
         const Author::QuestionPath question {folder, QStringLiteral("m%1").arg(++run)};
         const auto started = std::chrono::steady_clock::now();
