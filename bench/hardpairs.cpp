@@ -125,21 +125,45 @@ private:
     std::vector<Spot> m_spots;
 };
 
-// What a camera adds: light falling off towards one corner and a faint
-// texture, the same in both pictures, and noise of its own in each.
-QImage photographed(const QImage &drawn, qreal lightX, qreal lightY, std::mt19937 &random)
+// What a camera adds to both pictures alike: light falling off away from
+// one point, and a faint texture.
+struct Lighting
+{
+    std::vector<float> gain;
+    std::vector<float> offset;
+};
+
+Lighting lighting(qreal lightX, qreal lightY)
+{
+    Lighting light;
+    light.gain.resize(std::size_t(pictureSize) * pictureSize);
+    light.offset.resize(light.gain.size());
+    for (int y = 0; y < pictureSize; ++y)
+        for (int x = 0; x < pictureSize; ++x) {
+            const std::size_t i = std::size_t(y) * pictureSize + x;
+            light.gain[i] = float(1.05 - 0.25 * std::hypot(x - lightX, y - lightY) / pictureSize);
+            light.offset[i] = float(4 * std::sin(x * 0.21) * std::sin(y * 0.17));
+        }
+    return light;
+}
+
+// The drawing as a camera takes it: the lighting, and noise of its own in each
+// picture (near-normal, spread 3: the sum of four random bytes).
+QImage photographed(const QImage &drawn, const Lighting &light, std::mt19937 &random)
 {
     QImage photo = drawn.convertToFormat(QImage::Format_RGB32);
-    std::normal_distribution<double> noise(0.0, 3.0);
+    constexpr float noiseScale = 3.0f / 147.8f; // the spread of a sum of four bytes
     for (int y = 0; y < photo.height(); ++y) {
         auto *line = reinterpret_cast<quint32 *>(photo.scanLine(y));
         for (int x = 0; x < photo.width(); ++x) {
-            const double light = 1.05 - 0.25 * std::hypot(x - lightX, y - lightY) / pictureSize;
-            const double texture = 4 * std::sin(x * 0.21) * std::sin(y * 0.17);
+            const std::size_t i = std::size_t(y) * pictureSize + x;
             int channels[3];
             for (int c = 0; c < 3; ++c) {
-                const int value = int((line[x] >> (16 - 8 * c)) & 0xff);
-                channels[c] = std::clamp(int(std::lround(value * light + texture + noise(random))), 0, 255);
+                const quint32 bits = random();
+                const int bytes = int((bits & 0xff) + ((bits >> 8) & 0xff) + ((bits >> 16) & 0xff) + (bits >> 24));
+                const float value = float((line[x] >> (16 - 8 * c)) & 0xff);
+                const float noisy = value * light.gain[i] + light.offset[i] + float(bytes - 510) * noiseScale;
+                channels[c] = std::clamp(int(noisy + 0.5f), 0, 255);
             }
             line[x] = qRgb(channels[0], channels[1], channels[2]);
         }
@@ -164,11 +188,12 @@ std::vector<Question> write(const QString &folder, int count, unsigned seed)
         std::uniform_real_distribution<double> corner(0, pictureSize);
         const qreal lightX = corner(random);
         const qreal lightY = corner(random);
+        const Lighting light = lighting(lightX, lightY);
         std::uniform_int_distribution<int> quality(70, 95);
         writeFileAtomically(dir.filePath(name + QStringLiteral("_A.jpg")),
-            encodeJpeg(photographed(renderPictureA(scene), lightX, lightY, random), quality(random), false));
+            encodeJpeg(photographed(renderPictureA(scene), light, random), quality(random), false));
         writeFileAtomically(dir.filePath(name + QStringLiteral("_B.jpg")),
-            encodeJpeg(photographed(renderPictureB(scene), lightX, lightY, random), quality(random), false));
+            encodeJpeg(photographed(renderPictureB(scene), light, random), quality(random), false));
         questions.push_back({name, answerCircles(scene)});
     }
     return questions;
