@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 class TestAnswerLines : public QObject
 {
     Q_OBJECT
@@ -96,6 +98,8 @@ private slots:
         QTest::newRow("359") << 359 << 12 << 12;
         QTest::newRow("360 falls above") << 360 << 13 << 12;
         QTest::newRow("an hour") << 3600 << 67 << 12;
+        QTest::newRow("lowest") << std::numeric_limits<qint32>::min() << -214748367 << 0;
+        QTest::newRow("highest") << std::numeric_limits<qint32>::max() << 35791401 << 12;
     }
     void timeChoices()
     {

@@ -29,7 +29,7 @@ QColor blockColour(int x, int y)
     return x < 32 ? QColor(0, 0, 255) : QColor(255, 255, 255);
 }
 
-QByteArray encodeJpeg(bool progressive)
+QByteArray encodeJpeg(bool progressive, bool grey = false)
 {
     const int w = 64, h = 64;
     jpeg_compress_struct cinfo;
@@ -41,8 +41,8 @@ QByteArray encodeJpeg(bool progressive)
     jpeg_mem_dest(&cinfo, &out, &outSize);
     cinfo.image_width = w;
     cinfo.image_height = h;
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
+    cinfo.input_components = grey ? 1 : 3;
+    cinfo.in_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, 95, TRUE);
     if (progressive)
@@ -52,6 +52,10 @@ QByteArray encodeJpeg(bool progressive)
     while (cinfo.next_scanline < cinfo.image_height) {
         for (int x = 0; x < w; ++x) {
             const QColor c = blockColour(x, int(cinfo.next_scanline));
+            if (grey) {
+                row[x] = JSAMPLE(qGray(c.rgb()));
+                continue;
+            }
             row[x * 3] = JSAMPLE(c.red());
             row[x * 3 + 1] = JSAMPLE(c.green());
             row[x * 3 + 2] = JSAMPLE(c.blue());
@@ -64,6 +68,34 @@ QByteArray encodeJpeg(bool progressive)
     jpeg_destroy_compress(&cinfo);
     free(out);
     return result;
+}
+
+// libjpeg's own decoding with the settings the game must use (the
+// floating-point inverse DCT and block smoothing), as 0xffRRGGBB.
+QImage referenceDecode(const QByteArray &bytes)
+{
+    jpeg_decompress_struct cinfo;
+    jpeg_error_mgr jerr;
+    cinfo.err = jpeg_std_error(&jerr);
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char *>(bytes.constData()), bytes.size());
+    jpeg_read_header(&cinfo, TRUE);
+    cinfo.do_block_smoothing = TRUE;
+    cinfo.dct_method = JDCT_FLOAT;
+    cinfo.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&cinfo);
+    QImage image(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB32);
+    std::vector<JSAMPLE> row(cinfo.output_width * 3);
+    while (cinfo.output_scanline < cinfo.output_height) {
+        const int y = int(cinfo.output_scanline);
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_read_scanlines(&cinfo, rows, 1);
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(row[x * 3], row[x * 3 + 1], row[x * 3 + 2]));
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    return image;
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -357,6 +389,26 @@ private Q_SLOTS:
         QVERIFY2(WIFEXITED(status), "the child died instead of raising the error");
         QCOMPARE(WEXITSTATUS(status), 0);
 #endif
+    }
+
+    // Every pixel exactly as libjpeg decodes it with the game's settings.
+    void jpegPixelsAreLibjpegs_data()
+    {
+        QTest::addColumn<bool>("progressive");
+        QTest::addColumn<bool>("grey");
+        QTest::newRow("baseline") << false << false;
+        QTest::newRow("progressive") << true << false;
+        QTest::newRow("grey") << false << true;
+        QTest::newRow("grey progressive") << true << true;
+    }
+    void jpegPixelsAreLibjpegs()
+    {
+        QFETCH(bool, progressive);
+        QFETCH(bool, grey);
+        const QByteArray bytes = encodeJpeg(progressive, grey);
+        QVERIFY(writeFile(path("exact.jpg"), bytes));
+        auto pic = loadPicture(path("exact.jpg"));
+        QCOMPARE(pic->image(), referenceDecode(bytes));
     }
 
     void newBitmapIsWhite()
