@@ -9,11 +9,9 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/linefile.h"
-#include "platform/picture.h"
 #include "platform/textconv.h"
 
-#include <QDir>
-
+#include <algorithm>
 #include <optional>
 
 namespace Author {
@@ -69,7 +67,6 @@ private:
             problem(QStringLiteral("絵を読み込めません。") + shownError(error));
             return std::nullopt;
         }
-        bool fair = true;
         for (const auto &[label, image] : {std::pair {"A", &pictures.a}, std::pair {"B", &pictures.b}}) {
             if (image->width() != ExpectedSide || image->height() != ExpectedSide) {
                 problem(QStringLiteral("絵 %1 の大きさが %2 x %3 です。350 x 350 にしてください。")
@@ -84,10 +81,9 @@ private:
                         .arg(pictures.a.height())
                         .arg(pictures.b.width())
                         .arg(pictures.b.height()));
-            fair = false;
-        }
-        if (!fair)
+            // The circles and the differences are measured on both at once.
             return std::nullopt;
+        }
         return pictures;
     }
 

@@ -133,9 +133,9 @@ Outcome makeQuestion(const QuestionPath &question, const QString &photoA, const 
         if (Platform::fileExists(answerFile)) {
             outcome.tell(say(QStringLiteral("%1 を作りました。答えファイル %2 はもうあるので、そのままにしました。")
                                  .arg(pictureNames, Platform::fileNameOf(answerFile))));
-        } else if (circles.empty()) {
+        } else if (const QString problem = proposalProblem(circles); !problem.isEmpty()) {
             outcome.tell(say(QStringLiteral("%1 を作りました。").arg(pictureNames)));
-            outcome.fail(say(QStringLiteral("2 枚の違いが見つからなかったので、答えファイルは作りませんでした。隠しモードで答えを付けてください。")));
+            outcome.fail(say(problem + QStringLiteral("答えファイルは作りませんでした。隠しモードで答えを付けてください。")));
         } else {
             Platform::saveLines(answerFileLines(circles, options.limit), answerFile);
             written << answerFile;

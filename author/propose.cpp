@@ -26,8 +26,8 @@ Outcome propose(const QuestionPath &question, const ProposeOptions &options)
                                     .arg(pictures.b.width())
                                     .arg(pictures.b.height())));
     const std::vector<Circle> circles = findDifferences(pictures.a, pictures.b);
-    if (circles.empty())
-        return outcome.fail(say(QStringLiteral("絵 A と絵 B の違いが見つかりませんでした。答えファイルは作りません。")));
+    if (const QString problem = proposalProblem(circles); !problem.isEmpty())
+        return outcome.fail(say(problem + QStringLiteral("答えファイルは作りません。")));
 
     const QStringList lines = answerFileLines(circles, options.limit);
     if (!options.write) {

@@ -1,5 +1,6 @@
 #include "author/question.h"
 
+#include "game/Pimukaro_Main.h"
 #include "game/answerlines.h"
 #include "game/questionfiles.h"
 #include "platform/picture.h"
@@ -39,6 +40,17 @@ QStringList answerFileLines(const std::vector<Circle> &circles, int limit)
         lines << FormatAnswerLine(c.x, c.y, c.r);
     lines << Platform::intToStr(limit);
     return lines;
+}
+
+QString proposalProblem(const std::vector<Circle> &circles)
+{
+    if (circles.empty())
+        return QStringLiteral("絵 A と絵 B の違いが見つかりませんでした。");
+    if (circles.size() > std::size_t(MaxAnswers))
+        return QStringLiteral("違いが %1 か所もあり、ゲームが使える %2 か所を超えます。同じ場所から撮った 2 枚か確かめてください。")
+            .arg(circles.size())
+            .arg(MaxAnswers);
+    return QString();
 }
 
 QString messageLine(const QString &subject, const QString &text)

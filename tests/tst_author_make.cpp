@@ -193,6 +193,33 @@ private slots:
         QCOMPARE(snapshot(m_folder), before);
     }
 
+    // Pictures with nothing to find, or with more differences than the game
+    // keeps, get no answer file: a message, status 1, nothing written.
+    void proposeWithoutAnswers_data()
+    {
+        QTest::addColumn<QImage>("b");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("nothing differs") << jpegRoundTrip(scene(), 75)
+                                         << "q: 絵 A と絵 B の違いが見つかりませんでした。答えファイルは作りません。";
+        QImage dotted = scene();
+        for (int y = 10; y < 350; y += 30)
+            for (int x = 10; x < 350; x += 30)
+                dotted = withDisc(dotted, {x, y}, 5, Qt::red);
+        QTest::newRow("144 differences") << dotted
+                                         << "q: 違いが 144 か所もあり、ゲームが使える 99 か所を超えます。同じ場所から撮った 2 枚か確かめてください。答えファイルは作りません。";
+    }
+    void proposeWithoutAnswers()
+    {
+        QFETCH(QImage, b);
+        QFETCH(QString, message);
+        writePair(m_folder, QStringLiteral("q"), scene(), b, Kind::Bitmap);
+        const auto before = snapshot(m_folder);
+        const Author::Outcome outcome = Author::propose({m_folder, QStringLiteral("q")}, {true, true, 60});
+        QCOMPARE(outcome.status, int(Author::Problems));
+        QCOMPARE(lines(outcome.err), QStringList {message});
+        QCOMPARE(snapshot(m_folder), before);
+    }
+
     // propose --write refuses to replace an answer file without --force, and
     // a file it cannot create leaves everything as it was.
     void proposeWrites_data()
