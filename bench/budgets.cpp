@@ -25,6 +25,13 @@ const std::vector<Budget> &budgets()
         { "BM_IdleTitleAfterQuestionCpu", "cpu_percent", "idle title after a question: processor", "%", 0,
             2 },
         { "BM_PlayThroughMemory", "peak_MB", "peak memory after playing the sample folder", "MB", 50, 1 },
+        { "BM_AuthorPropose", "", "author: propose on a 350 x 350 JPEG pair", "ms", 20, 2 },
+        { "BM_AuthorCheckSample", "", "author: check of the sample folder", "ms", 300, 1 },
+        { "BM_AuthorMake12Mp", "", "author: make from two 12-megapixel photos", "ms", 2000, 0 },
+        { "BM_AuthorSampleAccuracy", "missed", "author: sample answers no proposal finds", "", 0, 0 },
+        { "BM_AuthorSampleAccuracy", "extra", "author: sample proposals matching no answer", "", 0, 0 },
+        { "BM_AuthorHardPairsAccuracy", "precision", "author: precision on harder photo-like pairs", "", -1, 3 },
+        { "BM_AuthorHardPairsAccuracy", "recall", "author: recall on harder photo-like pairs", "", -1, 3 },
     };
     return table;
 }

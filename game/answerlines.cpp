@@ -38,6 +38,15 @@ int TimeChoiceIndex(qint32 seconds)
     return int(s > 120 ? s / 60 + 7 : (s - 30) / 10);
 }
 
+const QStringList &TimeChoices()
+{
+    static const QStringList choices {QStringLiteral("30"), QStringLiteral("40"), QStringLiteral("50"),
+        QStringLiteral("60"), QStringLiteral("70"), QStringLiteral("80"), QStringLiteral("90"), QStringLiteral("100"),
+        QStringLiteral("110"), QStringLiteral("120"), QStringLiteral("180"), QStringLiteral("240"),
+        QStringLiteral("300")};
+    return choices;
+}
+
 int TimeChoiceShown(qint32 seconds)
 {
     return std::clamp(TimeChoiceIndex(seconds), 0, TimeChoiceCount - 1);

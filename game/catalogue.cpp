@@ -4,6 +4,7 @@
 #include "game/Pimukaro_Main.h"
 
 #include "game/answerlines.h"
+#include "game/questionfiles.h"
 #include "game/texts.h"
 #include "platform/controls/imageview.h"
 #include "platform/controls/listbox.h"
@@ -21,20 +22,6 @@
 namespace {
 const QString RememberedFolderFile = QStringLiteral("Pimukaro.Set");
 const QString SampleFolder = QStringLiteral("サンプルもんだい");
-const QString MemoryMarker = QStringLiteral("Kioku.txt");
-const QString PictureASuffix = QStringLiteral("_A");
-
-// The questions among the pictures of one kind: every "<name>_A.<ext>".
-QStringList questionsAmong(const QStringList &pictureNames)
-{
-    QStringList names;
-    for (const QString &file : pictureNames) {
-        const QString stem = Platform::removeExtension(file);
-        if (stem.endsWith(PictureASuffix, Qt::CaseSensitive))
-            names << stem.chopped(PictureASuffix.size());
-    }
-    return names;
-}
 
 // The label's name for a folder: its path below the start-up directory, or
 // its own name when it lies elsewhere.
@@ -62,10 +49,10 @@ void TForm1::ScanQuestions()
 {
     if (QuestionDir.isEmpty())
         return;
-    MemoryMode = Platform::fileExists(Platform::resolvePath(QuestionDir + MemoryMarker)) ? 1 : 0;
+    MemoryMode = Platform::fileExists(Platform::resolvePath(QuestionDir + MemoryMarkerFile)) ? 1 : 0;
     CB_Q->clearItems();
-    QStringList names = questionsAmong(Platform::listFolder(QuestionDir, QStringLiteral("bmp")))
-        + questionsAmong(Platform::listFolder(QuestionDir, QStringLiteral("jpg")));
+    QStringList names = QuestionNamesAmong(Platform::listFolder(QuestionDir, QStringLiteral("bmp")))
+        + QuestionNamesAmong(Platform::listFolder(QuestionDir, QStringLiteral("jpg")));
     // The record has room for 99 questions; a larger folder offers its first 99.
     if (names.size() > MaxQuestions)
         names.resize(MaxQuestions);
@@ -119,18 +106,11 @@ void TForm1::CB_QChange()
 
     Img_A->clear();
     Img_B->clear();
-    const QString stem = QuestionDir + CB_Q->text();
     const bool loadB = MemoryMode == 0 || GameState == gsAnswerSetting;
-    const QString bitmapA = Platform::resolvePath(stem + QStringLiteral("_A.bmp"));
-    if (Platform::fileExists(bitmapA)) {
-        Img_A->setPicture(loadPicture(bitmapA));
-        if (loadB)
-            Img_B->setPicture(loadPicture(Platform::resolvePath(stem + QStringLiteral("_B.bmp"))));
-    } else {
-        Img_A->setPicture(loadPicture(Platform::resolvePath(stem + QStringLiteral("_A.jpg"))));
-        if (loadB)
-            Img_B->setPicture(loadPicture(Platform::resolvePath(stem + QStringLiteral("_B.jpg"))));
-    }
+    const QuestionPictureFiles files = PictureFilesOf(QuestionDir, CB_Q->text());
+    Img_A->setPicture(loadPicture(files.a));
+    if (loadB)
+        Img_B->setPicture(loadPicture(files.b));
     ClearOverlay();
     QuestionName = CB_Q->text();
     FoundCount = 0;

@@ -4,6 +4,7 @@
 #include "platform/plainfile.h"
 
 #include <QFile>
+#include <QtEndian>
 
 #include <algorithm>
 #include <csetjmp>
@@ -214,12 +215,23 @@ QImage plainRows(const QByteArray &bytes, qint64 offset, int width, qint64 heigh
         const uchar *in = data + stride * r;
         auto *out = reinterpret_cast<QRgb *>(image.scanLine(height < 0 ? r : rows - 1 - r));
         if (bpp == 32) {
-            for (int x = 0; x < width; ++x, in += 4)
-                out[x] = 0xff000000u | quint32(in[2]) << 16 | quint32(in[1]) << 8 | in[0];
-        } else {
-            for (int x = 0; x < width; ++x, in += 3)
-                out[x] = 0xff000000u | quint32(in[2]) << 16 | quint32(in[1]) << 8 | in[0];
+            for (int x = 0; x < width; ++x)
+                out[x] = 0xff000000u | qFromLittleEndian<quint32>(in + 4 * x);
+            continue;
         }
+        // Four pixels are twelve bytes, three little-endian words.
+        int x = 0;
+        for (; x + 4 <= width; x += 4, in += 12) {
+            const quint32 w0 = qFromLittleEndian<quint32>(in);
+            const quint32 w1 = qFromLittleEndian<quint32>(in + 4);
+            const quint32 w2 = qFromLittleEndian<quint32>(in + 8);
+            out[x] = 0xff000000u | w0;
+            out[x + 1] = 0xff000000u | w0 >> 24 | w1 << 8;
+            out[x + 2] = 0xff000000u | w1 >> 16 | w2 << 16;
+            out[x + 3] = 0xff000000u | w2 >> 8;
+        }
+        for (; x < width; ++x, in += 3)
+            out[x] = 0xff000000u | quint32(in[2]) << 16 | quint32(in[1]) << 8 | in[0];
     }
     return image;
 }

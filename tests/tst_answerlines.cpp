@@ -107,6 +107,15 @@ private slots:
         QTEST(TimeChoiceIndex(seconds), "index");
         QTEST(TimeChoiceShown(seconds), "shown");
     }
+
+    // The time list holds the thirteen limits, each at the entry the rule gives it.
+    void timeChoiceTexts()
+    {
+        const int choices[] = {30, 40, 50, 60, 70, 80, 90, 100, 110, 120, 180, 240, 300};
+        QCOMPARE(TimeChoices().size(), TimeChoiceCount);
+        for (int seconds : choices)
+            QCOMPARE(TimeChoices().value(TimeChoiceIndex(seconds)), QString::number(seconds));
+    }
 };
 
 QTEST_APPLESS_MAIN(TestAnswerLines)

@@ -75,6 +75,12 @@ private slots:
                                                      << "%" << 0.0;
         QTest::newRow("peak memory") << "BM_PlayThroughMemory"
                                      << "MB" << 50.0;
+        QTest::newRow("author: propose") << "BM_AuthorPropose"
+                                         << "ms" << 20.0;
+        QTest::newRow("author: check of the sample folder") << "BM_AuthorCheckSample"
+                                                            << "ms" << 300.0;
+        QTest::newRow("author: make from 12-megapixel photos") << "BM_AuthorMake12Mp"
+                                                               << "ms" << 2000.0;
     }
 
     void tableStatesEveryBudget()

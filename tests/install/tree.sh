@@ -35,6 +35,11 @@ ROOT="$WORK/moved"
     fail "the moved tree does not find its sounds: $(cat "$WORK/sounds.txt")"
 grep -qx "$ROOT/share/pimukaro/Atari.wav" "$WORK/sounds.txt" || fail "sounds found at $(cat "$WORK/sounds.txt")"
 
+# The author's tool lies beside the game and finds nothing wrong with the
+# installed sample folders.
+"$ROOT/games/pimukaro-author" check "$ROOT/share/pimukaro/サンプルもんだい" "$ROOT/share/pimukaro/おぼえてもんだい" \
+    >"$WORK/check.txt" 2>&1 || fail "the installed author's tool reports: $(cat "$WORK/check.txt")"
+
 start_display
 check_launcher "$ROOT" "$PROBE"
 check_unwritable_home "$ROOT"
