@@ -10,6 +10,8 @@ int main(int argc, char *argv[])
     Platform::substituteFaces();
     QApplication app(argc, argv);
     app.setWindowIcon(QIcon(QStringLiteral(":/pimukaro.png")));
+    // Lets the desktop match the window with the menu entry and its icon.
+    app.setDesktopFileName(QStringLiteral(PIMUKARO_APP_ID));
 
     TForm1 Form1;
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {

@@ -9,8 +9,15 @@ const std::vector<Budget> &budgets()
         { "BM_StartUp", "", "start-up: new process to title painted", "ms", 60, 1 },
         { "BM_StartUp", "main_to_paint_ms", "  of which main() to title painted", "ms", -1, 1 },
         { "BM_LoadJpegQuestion", "", "JPEG question loaded and drawn", "ms", 5, 2 },
+        { "BM_LoadJpegFloor", "", "  floor: libjpeg decoding both files", "ms", -1, 2 },
+        { "BM_LoadJpegQuestion", "", "  ratio to its floor", "x", 1.5, 2, "BM_LoadJpegFloor" },
         { "BM_LoadProgressiveJpegQuestion", "", "progressive JPEG question loaded and drawn", "ms", 5, 2 },
+        { "BM_LoadProgressiveJpegFloor", "", "  floor: libjpeg decoding both files", "ms", -1, 2 },
+        { "BM_LoadProgressiveJpegQuestion", "", "  ratio to its floor", "x", 1.5, 2,
+            "BM_LoadProgressiveJpegFloor" },
         { "BM_LoadBitmapQuestion", "", "bitmap question loaded and drawn", "ms", 2, 2 },
+        { "BM_LoadBitmapFloor", "", "  floor: both files read, rows copied", "ms", -1, 2 },
+        { "BM_LoadBitmapQuestion", "", "  ratio to its floor", "x", 1.5, 2, "BM_LoadBitmapFloor" },
         { "BM_ScanQuestions99", "", "ScanQuestions over 99 questions", "ms", 10, 2 },
         { "BM_ClickToRing", "", "click on picture B to ring painted", "ms", 4, 2 },
         { "BM_PauseCpu", "cpu_percent", "Pause(3500): processor per second waited", "%", 3, 2 },
@@ -18,6 +25,13 @@ const std::vector<Budget> &budgets()
         { "BM_IdleTitleAfterQuestionCpu", "cpu_percent", "idle title after a question: processor", "%", 0,
             2 },
         { "BM_PlayThroughMemory", "peak_MB", "peak memory after playing the sample folder", "MB", 50, 1 },
+        { "BM_AuthorPropose", "", "author: propose on a 350 x 350 JPEG pair", "ms", 20, 2 },
+        { "BM_AuthorCheckSample", "", "author: check of the sample folder", "ms", 300, 1 },
+        { "BM_AuthorMake12Mp", "", "author: make from two 12-megapixel photos", "ms", 2000, 0 },
+        { "BM_AuthorSampleAccuracy", "missed", "author: sample answers no proposal finds", "", 0, 0 },
+        { "BM_AuthorSampleAccuracy", "extra", "author: sample proposals matching no answer", "", 0, 0 },
+        { "BM_AuthorHardPairsAccuracy", "precision", "author: precision on harder photo-like pairs", "", -1, 3 },
+        { "BM_AuthorHardPairsAccuracy", "recall", "author: recall on harder photo-like pairs", "", -1, 3 },
     };
     return table;
 }
@@ -55,6 +69,30 @@ void BudgetReporter::ReportRuns(const std::vector<Run> &runs)
     }
 }
 
+BudgetReporter::Figure BudgetReporter::figureOf(const Budget &budget) const
+{
+    for (const std::string &name : { budget.benchmark, budget.floor }) {
+        if (name.empty())
+            continue;
+        if (const auto error = m_errors.find(name); error != m_errors.end())
+            return { 0, "FAILED: " + error->second };
+        if (m_figures.find(name) == m_figures.end())
+            return { 0, "not run" };
+    }
+    const Run &run = m_figures.at(budget.benchmark);
+    if (!budget.floor.empty()) {
+        const double floor = m_figures.at(budget.floor).GetAdjustedRealTime();
+        if (floor <= 0)
+            return { 0, "no floor" };
+        return { run.GetAdjustedRealTime() / floor, {} };
+    }
+    if (budget.counter.empty())
+        return { run.GetAdjustedRealTime(), {} }; // every benchmark here reports in ms
+    if (const auto counter = run.counters.find(budget.counter); counter != run.counters.end())
+        return { counter->second.value, {} };
+    return { 0, "no such figure" };
+}
+
 void BudgetReporter::Finalize()
 {
     ConsoleReporter::Finalize();
@@ -66,28 +104,12 @@ void BudgetReporter::Finalize()
     for (const Budget &budget : budgets()) {
         std::string measured = "-";
         std::string outcome;
-        if (const auto error = m_errors.find(budget.benchmark); error != m_errors.end()) {
-            outcome = "FAILED: " + error->second;
-        } else if (const auto found = m_figures.find(budget.benchmark); found == m_figures.end()) {
-            outcome = "not run";
+        const Figure figure = figureOf(budget);
+        if (!figure.problem.empty()) {
+            outcome = figure.problem;
         } else {
-            const Run &run = found->second;
-            double value = 0;
-            bool known = true;
-            if (budget.counter.empty()) {
-                value = run.GetAdjustedRealTime(); // every benchmark here reports in ms
-            } else if (const auto counter = run.counters.find(budget.counter);
-                       counter != run.counters.end()) {
-                value = counter->second.value;
-            } else {
-                known = false;
-            }
-            if (!known) {
-                outcome = "no such figure";
-            } else {
-                measured = shownFigure(budget, value);
-                outcome = verdict(budget, value);
-            }
+            measured = shownFigure(budget, figure.value);
+            outcome = verdict(budget, figure.value);
         }
         char limit[32] = "-";
         if (budget.limit >= 0)

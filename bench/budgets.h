@@ -13,9 +13,12 @@ struct Budget
     std::string benchmark; // the benchmark's function name
     std::string counter; // empty: its time per iteration, in ms
     std::string figure; // what the line measures
-    std::string unit; // "ms", "%" (of one core) or "MB" (10^6 bytes)
+    std::string unit; // "ms", "%" (of one core), "MB" (10^6 bytes) or "x" (a ratio)
     double limit; // the figure may not exceed it; negative: shown only
     int decimals; // how the figure is printed, and so what "0" means
+    // Set: the line is the benchmark's time divided by this benchmark's, both
+    // from the same run.
+    std::string floor = {};
 };
 
 const std::vector<Budget> &budgets();
@@ -37,6 +40,14 @@ public:
     bool failed() const { return !m_errors.empty(); }
 
 private:
+    // A line's figure, or why there is none.
+    struct Figure
+    {
+        double value;
+        std::string problem;
+    };
+    Figure figureOf(const Budget &budget) const;
+
     std::map<std::string, Run> m_figures;
     std::map<std::string, std::string> m_errors;
     long long m_repetitions = 1;

@@ -1,10 +1,12 @@
 // Answer files of any bytes, loaded by the question loader into the real
 // window: the load either succeeds or stops at a conversion or file error
 // with its exact text, and the game record agrees with the answer list as the
-// game's load rules say, whichever way it ended.
+// game's load rules say, whichever way it ended. A question that loaded is
+// then played for a moment with the values its file held.
 #include "answerchecks.h"
 #include "fuzzgame.h"
 #include "fuzzsupport.h"
+#include "playchecks.h"
 
 #include "game/Pimukaro_Main.h"
 #include "platform/errors.h"
@@ -43,5 +45,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QStringList shown = Fuzz::takeShownDialogs();
     if (!shown.isEmpty())
         Fuzz::fail("loading a question showed a dialog", shown.join(u'|'));
+
+    if (!failed) {
+        Fuzz::playLoadedQuestion(form);
+        Fuzz::takeShownDialogs(); // the errors of bad rows in the answer-setting mode
+    }
     return 0;
 }

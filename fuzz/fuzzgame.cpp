@@ -7,6 +7,7 @@
 #include "platform/seam.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -46,8 +47,25 @@ public:
     void play(const QString &) override {}
 };
 
+// Waits pass at once: every reading of the clock is a second later, and the
+// game's timer never ticks by itself.
+class RushingClock : public Platform::Clock
+{
+public:
+    quint32 tickCount() override { return m_now += 1000; }
+    void sleep(int) override {}
+    QDateTime localNow() override { return QDateTime(QDate(2026, 4, 1), QTime(9, 30)); }
+    QDateTime utcNow() override { return QDateTime(QDate(2026, 4, 1), QTime(0, 30), Qt::UTC); }
+    void armTimer(Platform::GameTimer *, int) override {}
+    void disarmTimer(Platform::GameTimer *) override {}
+
+private:
+    quint32 m_now = 0;
+};
+
 RecordingUser user;
 SilentSpeaker speaker;
+RushingClock rushingClock;
 TForm1 *window = nullptr;
 
 // Small pictures keep every load quick; the game does not mind their size.
@@ -77,6 +95,7 @@ void startGame()
 
     Platform::setUser(&user);
     Platform::setSpeaker(&speaker);
+    Platform::setClock(&rushingClock);
     // Qt keeps a reference to the argument count for the application's lifetime.
     static int argc = 1;
     static char name[] = "fuzz_answerfile";

@@ -7,7 +7,8 @@ class TForm1;
 
 // The game the answer-file target loads into: one application and one window
 // for the whole run, in a scratch play folder whose sample folder holds the
-// question "q", with the person at the screen and the speaker replaced.
+// question "q", with the person at the screen, the speaker and the clock
+// replaced (waits pass at once).
 namespace Fuzz {
 
 // Makes the play folder (and makes it current), the application and the

@@ -146,6 +146,7 @@ public:
     // --- Question folder and catalogue ---
     void FindStartupFolder();
     void ScanQuestions();
+    void RestartPlayThrough();
     void PickQuestion();
     void CB_QChange();
     void B_QChangeClick();
@@ -182,6 +183,9 @@ private:
     // during a wait carried out once the outermost handler is done.
     void run(const std::function<void()> &handler);
 
+    // Counts the rounds started, so that a round can tell that another one
+    // began while it waited.
+    quint64 m_roundSerial = 0;
     int m_handlerDepth = 0;
     bool m_closeRequested = false;
     bool m_closing = false;

@@ -4,22 +4,16 @@
 #include "game/Pimukaro_Main.h"
 
 #include "game/answerlines.h"
+#include "game/questionfiles.h"
 #include "platform/controls/listbox.h"
 #include "platform/controls/pickcombobox.h"
 #include "platform/files.h"
 #include "platform/linefile.h"
 #include "platform/textconv.h"
 
-namespace {
-QString answerFileOf(const QString &questionDir, const QString &questionName)
-{
-    return Platform::resolvePath(questionDir + questionName + QStringLiteral("_Ans.txt"));
-}
-} // namespace
-
 void TForm1::LoadAnswers()
 {
-    const QString fileName = answerFileOf(QuestionDir, QuestionName);
+    const QString fileName = AnswerFileOf(QuestionDir, QuestionName);
     if (!Platform::fileExists(fileName))
         return;
     // The record has room for 99 answers: a longer file gives its first 99
@@ -43,15 +37,11 @@ void TForm1::LoadAnswers()
 
 void TForm1::B_SaveClick()
 {
+    // The limit line goes to the file only: whatever becomes of the write and
+    // of the reload after it, the answer list keeps answer lines alone.
     if (LB_Ans->count() > 0) {
-        LB_Ans->addItem(CB_Time->text());
-        try {
-            Platform::saveLines(LB_Ans->items(), answerFileOf(QuestionDir, QuestionName));
-        } catch (...) {
-            // The limit line must not stay behind as if it were an answer.
-            LB_Ans->deleteItem(LB_Ans->count() - 1);
-            throw;
-        }
+        const QStringList lines = LB_Ans->items() + QStringList { CB_Time->text() };
+        Platform::saveLines(lines, AnswerFileOf(QuestionDir, QuestionName));
     }
     AnswersDirty = false;
     CB_QChange();

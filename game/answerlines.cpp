@@ -33,7 +33,18 @@ void ParseAnswerLine(const QString &line, qint32 &x, qint32 &y, qint32 &r)
 int TimeChoiceIndex(qint32 seconds)
 {
     // Up to two minutes the choices step by ten seconds, then by minutes.
-    return seconds > 120 ? seconds / 60 + 7 : (seconds - 30) / 10;
+    // In 64 bits, so that the lowest limit a file can hold does not overflow.
+    const qint64 s = seconds;
+    return int(s > 120 ? s / 60 + 7 : (s - 30) / 10);
+}
+
+const QStringList &TimeChoices()
+{
+    static const QStringList choices {QStringLiteral("30"), QStringLiteral("40"), QStringLiteral("50"),
+        QStringLiteral("60"), QStringLiteral("70"), QStringLiteral("80"), QStringLiteral("90"), QStringLiteral("100"),
+        QStringLiteral("110"), QStringLiteral("120"), QStringLiteral("180"), QStringLiteral("240"),
+        QStringLiteral("300")};
+    return choices;
 }
 
 int TimeChoiceShown(qint32 seconds)

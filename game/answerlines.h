@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // An answer line is three five-column fields, X, Y and R, left-aligned and
 // padded with blanks; the last line of an answer file holds the time limit.
@@ -20,4 +21,8 @@ int TimeChoiceIndex(qint32 seconds);
 int TimeChoiceShown(qint32 seconds);
 
 inline constexpr int TimeChoiceCount = 13;
+
+// The texts of the time list, in seconds: "30" to "120" by tens, then "180",
+// "240" and "300".
+const QStringList &TimeChoices();
 inline constexpr int DefaultTimeChoice = 3; // "60"

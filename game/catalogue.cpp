@@ -4,6 +4,7 @@
 #include "game/Pimukaro_Main.h"
 
 #include "game/answerlines.h"
+#include "game/questionfiles.h"
 #include "game/texts.h"
 #include "platform/controls/imageview.h"
 #include "platform/controls/listbox.h"
@@ -21,20 +22,6 @@
 namespace {
 const QString RememberedFolderFile = QStringLiteral("Pimukaro.Set");
 const QString SampleFolder = QStringLiteral("サンプルもんだい");
-const QString MemoryMarker = QStringLiteral("Kioku.txt");
-const QString PictureASuffix = QStringLiteral("_A");
-
-// The questions among the pictures of one kind: every "<name>_A.<ext>".
-QStringList questionsAmong(const QStringList &pictureNames)
-{
-    QStringList names;
-    for (const QString &file : pictureNames) {
-        const QString stem = Platform::removeExtension(file);
-        if (stem.endsWith(PictureASuffix, Qt::CaseSensitive))
-            names << stem.chopped(PictureASuffix.size());
-    }
-    return names;
-}
 
 // The label's name for a folder: its path below the start-up directory, or
 // its own name when it lies elsewhere.
@@ -62,25 +49,44 @@ void TForm1::ScanQuestions()
 {
     if (QuestionDir.isEmpty())
         return;
-    MemoryMode = Platform::fileExists(Platform::resolvePath(QuestionDir + MemoryMarker)) ? 1 : 0;
+    MemoryMode = Platform::fileExists(Platform::resolvePath(QuestionDir + MemoryMarkerFile)) ? 1 : 0;
     CB_Q->clearItems();
-    QStringList names = questionsAmong(Platform::listFolder(QuestionDir, QStringLiteral("bmp")))
-        + questionsAmong(Platform::listFolder(QuestionDir, QStringLiteral("jpg")));
+    QStringList names = QuestionNamesAmong(Platform::listFolder(QuestionDir, QStringLiteral("bmp")))
+        + QuestionNamesAmong(Platform::listFolder(QuestionDir, QStringLiteral("jpg")));
     // The record has room for 99 questions; a larger folder offers its first 99.
     if (names.size() > MaxQuestions)
         names.resize(MaxQuestions);
     CB_Q->setItems(names);
     CB_Q->setItemIndex(names.isEmpty() ? -1 : 0);
     QuestionTotal = qint32(names.size());
-    QuestionsLeft = QuestionTotal;
-    for (int n = 1; n <= QuestionTotal; ++n)
-        QuestionUsed[n] = 0;
+    RestartPlayThrough();
     L_QName->setCaption(shortFolderName(BaseDir, QuestionDir) + QStringLiteral("（") + FullWidthNumber(QuestionTotal)
                         + QStringLiteral("もん）"));
 }
 
+void TForm1::RestartPlayThrough()
+{
+    QuestionsLeft = QuestionTotal;
+    // Every slot, not only those of this catalogue: a flag left by a larger
+    // folder must never count for a later draw.
+    for (int n = 1; n <= MaxQuestions; ++n)
+        QuestionUsed[n] = 0;
+}
+
 void TForm1::PickQuestion()
 {
+    if (QuestionTotal <= 0)
+        return;
+    // A question that failed to load stays marked used without being played;
+    // once every question is marked, the draw starts over instead of looping
+    // for ever.
+    bool anyUnused = false;
+    for (int n = 1; n <= QuestionTotal && !anyUnused; ++n)
+        anyUnused = QuestionUsed[n] == 0;
+    if (!anyUnused) {
+        for (int n = 1; n <= QuestionTotal; ++n)
+            QuestionUsed[n] = 0;
+    }
     int n;
     do {
         n = Platform::randomBelow(QuestionTotal) + 1;
@@ -100,18 +106,11 @@ void TForm1::CB_QChange()
 
     Img_A->clear();
     Img_B->clear();
-    const QString stem = QuestionDir + CB_Q->text();
     const bool loadB = MemoryMode == 0 || GameState == gsAnswerSetting;
-    const QString bitmapA = Platform::resolvePath(stem + QStringLiteral("_A.bmp"));
-    if (Platform::fileExists(bitmapA)) {
-        Img_A->setPicture(loadPicture(bitmapA));
-        if (loadB)
-            Img_B->setPicture(loadPicture(Platform::resolvePath(stem + QStringLiteral("_B.bmp"))));
-    } else {
-        Img_A->setPicture(loadPicture(Platform::resolvePath(stem + QStringLiteral("_A.jpg"))));
-        if (loadB)
-            Img_B->setPicture(loadPicture(Platform::resolvePath(stem + QStringLiteral("_B.jpg"))));
-    }
+    const QuestionPictureFiles files = PictureFilesOf(QuestionDir, CB_Q->text());
+    Img_A->setPicture(loadPicture(files.a));
+    if (loadB)
+        Img_B->setPicture(loadPicture(files.b));
     ClearOverlay();
     QuestionName = CB_Q->text();
     FoundCount = 0;
@@ -126,7 +125,8 @@ void TForm1::CB_QChange()
 void TForm1::B_QChangeClick()
 {
     const QString previous = QuestionDir;
-    QString folder = QuestionDir.isEmpty() ? QString() : QuestionDir.chopped(1);
+    // The root folder keeps its only "/": without it there would be no folder at all.
+    QString folder = QuestionDir.size() > 1 ? QuestionDir.chopped(1) : QuestionDir;
     const bool chosen = Platform::chooseFolder(QStringLiteral("もんだいをえらんでください"), BaseDir, folder);
     if (folder.isEmpty())
         QuestionDir.clear(); // it has vanished since it was chosen; so it stays even on cancel

@@ -22,6 +22,9 @@
 
 #include <QPushButton>
 
+#include <cstdlib>
+#include <limits>
+
 namespace {
 constexpr int ShiftCtrl = ShiftFlag::Shift | ShiftFlag::Ctrl;
 const QString RememberedFolderFile = QStringLiteral("Pimukaro.Set");
@@ -79,6 +82,9 @@ void TForm1::B_GameStartMouseUp(Qt::MouseButton, int shift, QPoint)
         Platform::showMessage(QStringLiteral("ここにはもんだいがありません"));
         return;
     }
+    // The start button always begins afresh, also after a question that
+    // failed to load left the last play-through unfinished.
+    RestartPlayThrough();
     PickQuestion();
     if (shift == ShiftCtrl) {
         GameState = gsAnswerSetting;
@@ -93,10 +99,15 @@ void TForm1::B_GameStartMouseUp(Qt::MouseButton, int shift, QPoint)
 
 void TForm1::StartRound()
 {
+    // Giving up during the countdown brings back the title, where another
+    // round can start inside this one's wait; this one must then end unseen.
+    const quint64 round = ++m_roundSerial;
+    const auto superseded = [this, round] { return round != m_roundSerial; };
+
     CB_QChange();
     L_Msg->setCaption(remainingText(AnswerCount));
     L_Miss->setCaption(QString());
-    TimeLeft = TimeLimit + 1;
+    TimeLeft = TimeLimit < std::numeric_limits<qint32>::max() ? TimeLimit + 1 : TimeLimit;
     L_SeigenJikan->setCaption(QStringLiteral("せいげんじかん：") + FullWidthNumber(TimeLimit) + QStringLiteral(" びょう"));
     B_GameMsgOK->hide();
     B_GameMsgNG->hide();
@@ -111,15 +122,22 @@ void TForm1::StartRound()
     for (int i = 1; i <= 50; ++i) {
         L_GMsg1->resize(L_GMsg1->width(), 2 * i);
         Pause(30);
+        if (superseded())
+            return;
     }
     Pause(2000);
+    if (superseded())
+        return;
 
     P_Title->hide();
     B_GiveUp->show();
 
     if (MemoryMode == 1) {
-        AbortWait = false;
+        // A close asked for during the announcement still cuts the countdown short.
+        AbortWait = m_closeRequested;
         for (int i = 1; i <= 30; ++i) {
+            if (superseded())
+                return;
             P_ImgB->setCaption(QStringLiteral("←　おぼえて！ ") + FullWidthNumber(30 - i));
             if (AbortWait)
                 break;
@@ -140,7 +158,8 @@ void TForm1::StartRound()
 
 void TForm1::Timer1Timer()
 {
-    if (!ClockFrozen)
+    // An untimed question counts on below zero; it stops at the smallest value.
+    if (!ClockFrozen && TimeLeft > std::numeric_limits<qint32>::min())
         --TimeLeft;
     PB_Time->setBackground(Qt::white);
     // A question without a limit plays untimed: the bar stays full.
@@ -172,9 +191,11 @@ void TForm1::Img_AnsMouseUp(Qt::MouseButton, int, QPoint pos)
     bool missed = true;
     for (int b = 1; b <= AnswerCount; ++b) {
         Answer &answer = Answers[b];
-        const qint64 dx = qint64(pos.x()) - answer.X;
-        const qint64 dy = qint64(pos.y()) - answer.Y;
-        if (answer.Found != 0 || qint64(answer.R) * answer.R < dx * dx + dy * dy)
+        // Unsigned 64 bits hold every squared distance between 32-bit points.
+        const quint64 dx = quint64(std::abs(qint64(pos.x()) - answer.X));
+        const quint64 dy = quint64(std::abs(qint64(pos.y()) - answer.Y));
+        const quint64 r = quint64(std::abs(qint64(answer.R)));
+        if (answer.Found != 0 || r * r < dx * dx + dy * dy)
             continue;
 
         ++FoundCount;

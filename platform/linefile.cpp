@@ -121,6 +121,11 @@ QStringList loadFirstAndLastLines(const QString &fileName, qsizetype first)
 
 void saveLines(const QStringList &items, const QString &fileName)
 {
+    saveFile(joinLines(items), fileName);
+}
+
+void saveFile(const QByteArray &bytes, const QString &fileName)
+{
     // The save replaces a plain file or makes a new one. A folder, a pipe, a
     // device or a link that leads nowhere keeps its name: replacing what a
     // link points to would write outside the folder the file seems to be in.
@@ -128,7 +133,6 @@ void saveLines(const QStringList &items, const QString &fileName)
     if ((target.exists() && !target.isFile()) || (target.isSymLink() && !target.exists()))
         throw EFCreateError(Errors::cannotCreate(fileName));
 
-    const QByteArray bytes = joinLines(items);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         throw EFCreateError(Errors::cannotCreate(fileName));

@@ -38,6 +38,9 @@ QStringList loadFirstAndLastLines(const QString &fileName, qsizetype first);
 // device takes fewer bytes than asked.
 void saveLines(const QStringList &items, const QString &fileName);
 
+// saveLines for any bytes: all or nothing, with the same errors.
+void saveFile(const QByteArray &bytes, const QString &fileName);
+
 // Lets robustness tests play a disk that fills up: saveLines then behaves as
 // if the device took only that many bytes. Negative means no limit.
 void setWriteLimitForTesting(qint64 bytes);

@@ -4,7 +4,9 @@
 #include "platform/plainfile.h"
 
 #include <QFile>
+#include <QtEndian>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -44,6 +46,13 @@ void setUpErrors(JpegErrorManager *err)
     err->pub.output_message = jpegOutputMessage;
 }
 
+// The colour of a JPEG's pixels that were never decoded.
+void fillGrey(unsigned char *bits, qsizetype stride, int width, int fromRow, int toRow)
+{
+    for (int y = fromRow; y < toRow; ++y)
+        std::fill_n(reinterpret_cast<quint32 *>(bits + stride * y), width, 0xffc0c0c0u);
+}
+
 int fatalCode(const JpegErrorManager &err)
 {
     return err.pub.msg_code != 0 ? err.pub.msg_code : -1;
@@ -69,9 +78,9 @@ int readJpegHeader(const unsigned char *data, unsigned long length, int *width, 
     return 0;
 }
 
-// Decodes into 32-bit rows (0xffRRGGBB) at bits with the given stride; rows
-// finished before a fatal error stay. The row buffer is allocated by libjpeg's
-// pool so it goes away with the decompressor.
+// Decodes into 32-bit rows (0xffRRGGBB) at bits with the given stride,
+// straight from libjpeg into the rows, which must be of the picture's own
+// size; rows finished before a fatal error stay, the rest are filled grey.
 int decodeJpeg(const unsigned char *data, unsigned long length, unsigned char *bits, qsizetype stride, int width,
                int height)
 {
@@ -79,8 +88,10 @@ int decodeJpeg(const unsigned char *data, unsigned long length, unsigned char *b
     JpegErrorManager err;
     setUpErrors(&err);
     cinfo.err = &err.pub;
+    volatile int done = 0; // rows decoded; volatile, as it is read after the jump
     if (setjmp(err.jump)) {
         jpeg_destroy_decompress(&cinfo);
+        fillGrey(bits, stride, width, done, height);
         return fatalCode(err);
     }
     jpeg_create_decompress(&cinfo);
@@ -88,32 +99,16 @@ int decodeJpeg(const unsigned char *data, unsigned long length, unsigned char *b
     jpeg_read_header(&cinfo, TRUE);
     cinfo.do_block_smoothing = TRUE;
     cinfo.dct_method = JDCT_FLOAT;
-    cinfo.out_color_space = cinfo.jpeg_color_space == JCS_GRAYSCALE ? JCS_GRAYSCALE : JCS_RGB;
+    // 0xffRRGGBB as it lies in memory; libjpeg makes it from colour and grey
+    // pictures alike, alpha always 0xff.
+    cinfo.out_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
     jpeg_start_decompress(&cinfo);
-    {
-        const int comps = cinfo.output_components;
-        const int w = int(cinfo.output_width) < width ? int(cinfo.output_width) : width;
-        JSAMPARRAY row = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
-                                                      cinfo.output_width * JDIMENSION(comps), 1);
-        while (cinfo.output_scanline < cinfo.output_height) {
-            const int y = int(cinfo.output_scanline);
-            jpeg_read_scanlines(&cinfo, row, 1);
-            if (y >= height)
-                continue;
-            auto *out = reinterpret_cast<quint32 *>(bits + stride * y);
-            const JSAMPLE *in = row[0];
-            for (int x = 0; x < w; ++x) {
-                quint32 r, g, b;
-                if (comps == 1) {
-                    r = g = b = in[x];
-                } else {
-                    r = in[x * comps];
-                    g = in[x * comps + 1];
-                    b = in[x * comps + 2];
-                }
-                out[x] = 0xff000000u | (r << 16) | (g << 8) | b;
-            }
-        }
+    if (int(cinfo.output_width) != width || int(cinfo.output_height) != height)
+        ERREXIT(&cinfo, JERR_IMAGE_TOO_BIG);
+    while (cinfo.output_scanline < cinfo.output_height) {
+        JSAMPROW row = bits + stride * qsizetype(cinfo.output_scanline);
+        jpeg_read_scanlines(&cinfo, &row, 1);
+        done = int(cinfo.output_scanline);
     }
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
@@ -147,7 +142,10 @@ public:
             return m_image;
         m_decoded = true;
         m_image = QImage(m_size, QImage::Format_RGB32);
-        m_image.fill(QColor(0xc0, 0xc0, 0xc0));
+        if (m_image.isNull()) {
+            m_bytes.clear();
+            throw EJPEG(Errors::jpegError(JERR_OUT_OF_MEMORY));
+        }
         const int code = decodeJpeg(reinterpret_cast<const unsigned char *>(m_bytes.constData()),
                                     static_cast<unsigned long>(m_bytes.size()), m_image.bits(),
                                     m_image.bytesPerLine(), m_size.width(), m_size.height());
@@ -182,6 +180,60 @@ quint32 le32(const QByteArray &b, qsizetype at)
 quint16 le16(const QByteArray &b, qsizetype at)
 {
     return quint16(quint8(b[at]) | quint8(b[at + 1]) << 8);
+}
+
+// Bitmaps are drawn opaque, whatever an alpha channel in them says: every
+// pixel keeps its colour and shows it.
+QImage opaque(QImage image)
+{
+    if (!image.hasAlphaChannel())
+        return image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+    if (image.format() != QImage::Format_ARGB32)
+        image = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            row[x] |= 0xff000000u;
+    }
+    image.reinterpretAsFormat(QImage::Format_RGB32);
+    return image;
+}
+
+// The pixels of an uncompressed 24- or 32-bit bitmap, the kind the sample
+// folders and most paint programs write: its rows copied straight into the
+// picture, bottom-up or top-down as the height says, every pixel opaque.
+// The header has been checked: the rows lie within bytes.
+QImage plainRows(const QByteArray &bytes, qint64 offset, int width, qint64 height, int bpp)
+{
+    const int rows = int(height < 0 ? -height : height);
+    QImage image(width, rows, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    const qint64 stride = ((qint64(width) * bpp + 31) / 32) * 4;
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData()) + offset;
+    for (int r = 0; r < rows; ++r) {
+        const uchar *in = data + stride * r;
+        auto *out = reinterpret_cast<QRgb *>(image.scanLine(height < 0 ? r : rows - 1 - r));
+        if (bpp == 32) {
+            for (int x = 0; x < width; ++x)
+                out[x] = 0xff000000u | qFromLittleEndian<quint32>(in + 4 * x);
+            continue;
+        }
+        // Four pixels are twelve bytes, three little-endian words.
+        int x = 0;
+        for (; x + 4 <= width; x += 4, in += 12) {
+            const quint32 w0 = qFromLittleEndian<quint32>(in);
+            const quint32 w1 = qFromLittleEndian<quint32>(in + 4);
+            const quint32 w2 = qFromLittleEndian<quint32>(in + 8);
+            out[x] = 0xff000000u | w0;
+            out[x + 1] = 0xff000000u | w0 >> 24 | w1 << 8;
+            out[x + 2] = 0xff000000u | w1 >> 16 | w2 << 16;
+            out[x + 3] = 0xff000000u | w2 >> 8;
+        }
+        for (; x < width; ++x, in += 3)
+            out[x] = 0xff000000u | quint32(in[2]) << 16 | quint32(in[1]) << 8 | in[0];
+    }
+    return image;
 }
 
 std::unique_ptr<Picture> bitmapFrom(const QByteArray &bytes)
@@ -225,23 +277,23 @@ std::unique_ptr<Picture> bitmapFrom(const QByteArray &bytes)
         tableBytes += 12;
     if (bytes.size() < 14 + qint64(infoSize) + tableBytes)
         throw EReadError(Errors::readError());
+    const qint64 offset = le32(bytes, 10);
     if (compression == 0 || compression == 3) {
         // A header that claims more rows than the file holds is a file cut
         // short, however large the picture it claims; divided, so that no
         // claim can overflow.
         const qint64 stride = ((width * bpp + 31) / 32) * 4;
-        const qint64 offset = le32(bytes, 10);
         if (bytes.size() < offset || rows > (bytes.size() - offset) / stride)
             throw EReadError(Errors::readError());
     }
     if (width * rows > maxPixels)
         throw EInvalidGraphic(Errors::invalidBitmap());
-    QImage image = QImage::fromData(bytes, "BMP");
+    QImage image = compression == 0 && (bpp == 24 || bpp == 32) && offset >= 14 + qint64(infoSize)
+        ? plainRows(bytes, offset, int(width), height, bpp)
+        : QImage::fromData(bytes, "BMP");
     if (image.isNull())
         throw EInvalidGraphic(Errors::invalidBitmap());
-    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
-        image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    return std::make_unique<BitmapPicture>(std::move(image));
+    return std::make_unique<BitmapPicture>(opaque(std::move(image)));
 }
 
 std::unique_ptr<Picture> jpegFrom(QByteArray bytes)

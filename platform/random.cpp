@@ -1,6 +1,5 @@
 #include "platform/random.h"
 
-#include <QDateTime>
 #include <QTime>
 
 namespace Platform {
@@ -29,11 +28,6 @@ qint32 randomBelow(qint32 n)
 quint32 seedFromTime(const QTime &utc)
 {
     return quint32(utc.msecsSinceStartOfDay());
-}
-
-void seedFromClock()
-{
-    setRandSeed(seedFromTime(QDateTime::currentDateTimeUtc().time()));
 }
 
 } // namespace Platform

@@ -16,7 +16,5 @@ qint32 randomBelow(qint32 n);
 
 // Milliseconds since midnight; 0 for an invalid time.
 quint32 seedFromTime(const QTime &utc);
-// Seeds from the current UTC time of day, as the game does once at start-up.
-void seedFromClock();
 
 } // namespace Platform

@@ -1,5 +1,6 @@
 #include "platform/sound.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,9 +42,18 @@ QString soundFilePath(const QString &fileName, const QString &dataDir)
     return QString();
 }
 
+QString dataDirFor(const QString &programDir)
+{
+    const QDir dir(programDir);
+    const QString installed = QDir::cleanPath(dir.filePath(QStringLiteral(PIMUKARO_DATA_FROM_PROGRAM)));
+    if (QFileInfo(installed).isDir())
+        return installed;
+    return QDir::cleanPath(dir.filePath(QStringLiteral("play")));
+}
+
 QString soundDataDir()
 {
-    return QStringLiteral(PIMUKARO_DATA_DIR);
+    return dataDirFor(QCoreApplication::applicationDirPath());
 }
 
 SdlSpeaker::~SdlSpeaker()

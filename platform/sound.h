@@ -13,7 +13,12 @@ void playSound(const QString &fileName);
 // Where a sound is found: the current directory first, then dataDir. Empty
 // when it is in neither.
 QString soundFilePath(const QString &fileName, const QString &dataDir);
-// The folder the game's sounds are installed in.
+// The game's data folder, found from the folder its program is in, so an
+// installed tree can be moved: the installed data folder (../share/pimukaro
+// from the program's games/ folder) when there is one, else the play folder
+// beside a program that runs from the build tree.
+QString dataDirFor(const QString &programDir);
+// dataDirFor() of this program.
 QString soundDataDir();
 
 // The real speaker, on SDL2's audio. The audio system is started at the first

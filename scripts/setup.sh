@@ -11,6 +11,7 @@ PACKAGES=(
     xvfb xauth xdotool imagemagick
     clang libclang-rt-14-dev
     libbenchmark-dev
+    dpkg-dev file desktop-file-utils appstream lintian
 )
 
 install_missing_packages() {

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 class TestAnswerLines : public QObject
 {
     Q_OBJECT
@@ -96,12 +98,23 @@ private slots:
         QTest::newRow("359") << 359 << 12 << 12;
         QTest::newRow("360 falls above") << 360 << 13 << 12;
         QTest::newRow("an hour") << 3600 << 67 << 12;
+        QTest::newRow("lowest") << std::numeric_limits<qint32>::min() << -214748367 << 0;
+        QTest::newRow("highest") << std::numeric_limits<qint32>::max() << 35791401 << 12;
     }
     void timeChoices()
     {
         QFETCH(int, seconds);
         QTEST(TimeChoiceIndex(seconds), "index");
         QTEST(TimeChoiceShown(seconds), "shown");
+    }
+
+    // The time list holds the thirteen limits, each at the entry the rule gives it.
+    void timeChoiceTexts()
+    {
+        const int choices[] = {30, 40, 50, 60, 70, 80, 90, 100, 110, 120, 180, 240, 300};
+        QCOMPARE(TimeChoices().size(), TimeChoiceCount);
+        for (int seconds : choices)
+            QCOMPARE(TimeChoices().value(TimeChoiceIndex(seconds)), QString::number(seconds));
     }
 };
 

@@ -12,6 +12,7 @@
 #include "platform/controls/pickcombobox.h"
 #include "platform/controls/questioncombobox.h"
 
+#include <QFile>
 #include <QPushButton>
 #include <QTest>
 
@@ -267,6 +268,33 @@ private slots:
         QCOMPARE(game->user->errors().size(), 1);
         QCOMPARE(form.GameState, qint32(gsAnswerSetting));
         QCOMPARE(form.LB_Ans->items(), QStringList{"30   40   20   "});
+    }
+
+    // Whatever stops the reload after a save, the limit line goes to the file
+    // only: a second save writes it once.
+    void saveWithoutReloadKeepsNoLimitLine_data()
+    {
+        QTest::addColumn<bool>("pictureLost");
+        QTest::newRow("the reload fails: picture B deleted") << true;
+        QTest::newRow("the reload stops: no question selected") << false;
+    }
+    void saveWithoutReloadKeepsNoLimitLine()
+    {
+        QFETCH(bool, pictureLost);
+        TForm1 &form = enter("1    1    1    \r\n90\r\n");
+        game->clickPicture(30, 40);
+        press(form.B_Add);
+        if (pictureLost) {
+            QVERIFY(QFile::remove(dir + QStringLiteral("neko_B.bmp")));
+        } else {
+            form.CB_Q->setFocus();
+            QTest::keyClicks(form.CB_Q, QStringLiteral("zz"));
+            QCOMPARE(form.CB_Q->itemIndex(), -1);
+        }
+        press(form.B_Save);
+        QCOMPARE(form.LB_Ans->items(), (QStringList{"1    1    1    ", "30   40   20   "}));
+        press(form.B_Save);
+        QCOMPARE(answerFile(), QByteArray("1    1    1    \r\n30   40   20   \r\n90\r\n"));
     }
 
     void closingAsksNothing()

@@ -149,6 +149,8 @@ private slots:
 
     void iconIsSmallAndHasFewColours_data();
     void iconIsSmallAndHasFewColours();
+    void themeIconsHaveEverySizeWhereTheThemeLooks_data();
+    void themeIconsHaveEverySizeWhereTheThemeLooks();
 
     void generatingTwiceGivesTheSameBytes();
     void unfairSceneIsRefusedBeforeAnythingIsWritten();
@@ -463,6 +465,36 @@ void TestAssets::iconIsSmallAndHasFewColours()
     QVERIFY(colours.size() >= 4);
     QVERIFY(opaque > size * size / 4);
     QCOMPARE(qAlpha(icon.pixel(size - 1, 0)), 0); // the corner shows the title bar through
+}
+
+void TestAssets::themeIconsHaveEverySizeWhereTheThemeLooks_data()
+{
+    QTest::addColumn<int>("size");
+    for (const int size : { 16, 24, 32, 48, 64, 128, 256 })
+        QTest::addRow("%dx%d", size, size) << size;
+}
+
+// The desktop finds the icon by its name in SIZExSIZE/apps of the theme; a
+// smaller picture would be blown up, a blank one shows nothing.
+void TestAssets::themeIconsHaveEverySizeWhereTheThemeLooks()
+{
+    QFETCH(int, size);
+    QTemporaryDir theme;
+    QVERIFY(theme.isValid());
+    try {
+        writeThemeIcons(theme.path(), QStringLiteral("org.example.game"));
+    } catch (const AssetError &e) {
+        QFAIL(e.what());
+    }
+    QImage icon;
+    QVERIFY(icon.load(theme.filePath(QStringLiteral("%1x%1/apps/org.example.game.png").arg(size)), "PNG"));
+    QCOMPARE(icon.size(), QSize(size, size));
+    QCOMPARE(qAlpha(icon.pixel(size - 1, 0)), 0);
+    // The star's yellow fills the place below its smile at every size.
+    const QRgb star = icon.pixel(size * 25 / 64, size * 35 / 64);
+    QCOMPARE(qAlpha(star), 255);
+    QVERIFY(qRed(star) > 0xe0 && qGreen(star) > 0xc0 && qBlue(star) < 0x60);
+    QCOMPARE(QDir(theme.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 7);
 }
 
 void TestAssets::generatingTwiceGivesTheSameBytes()

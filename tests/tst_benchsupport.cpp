@@ -75,6 +75,12 @@ private slots:
                                                      << "%" << 0.0;
         QTest::newRow("peak memory") << "BM_PlayThroughMemory"
                                      << "MB" << 50.0;
+        QTest::newRow("author: propose") << "BM_AuthorPropose"
+                                         << "ms" << 20.0;
+        QTest::newRow("author: check of the sample folder") << "BM_AuthorCheckSample"
+                                                            << "ms" << 300.0;
+        QTest::newRow("author: make from 12-megapixel photos") << "BM_AuthorMake12Mp"
+                                                               << "ms" << 2000.0;
     }
 
     void tableStatesEveryBudget()
@@ -84,13 +90,39 @@ private slots:
         QFETCH(double, limit);
         int rows = 0;
         for (const Budget &budget : budgets()) {
-            if (budget.benchmark != benchmark.toStdString() || budget.limit < 0)
+            if (budget.benchmark != benchmark.toStdString() || budget.limit < 0 || !budget.floor.empty())
                 continue;
             ++rows;
             QCOMPARE(QString::fromStdString(budget.unit), unit);
             QCOMPARE(budget.limit, limit);
         }
         QCOMPARE(rows, 1);
+    }
+
+    // Every loading figure is also judged against its floor from the same run.
+    void loadingFiguresHaveFloors_data()
+    {
+        QTest::addColumn<QString>("benchmark");
+        QTest::addColumn<QString>("floor");
+        QTest::newRow("JPEG") << "BM_LoadJpegQuestion" << "BM_LoadJpegFloor";
+        QTest::newRow("progressive JPEG") << "BM_LoadProgressiveJpegQuestion" << "BM_LoadProgressiveJpegFloor";
+        QTest::newRow("bitmap") << "BM_LoadBitmapQuestion" << "BM_LoadBitmapFloor";
+    }
+    void loadingFiguresHaveFloors()
+    {
+        QFETCH(QString, benchmark);
+        QFETCH(QString, floor);
+        bool floorShown = false, ratioJudged = false;
+        for (const Budget &budget : budgets()) {
+            floorShown = floorShown || (budget.benchmark == floor.toStdString() && budget.limit < 0);
+            if (budget.benchmark == benchmark.toStdString() && budget.floor == floor.toStdString()) {
+                ratioJudged = true;
+                QCOMPARE(QString::fromStdString(budget.unit), QStringLiteral("x"));
+                QCOMPARE(budget.limit, 1.5);
+            }
+        }
+        QVERIFY(floorShown);
+        QVERIFY(ratioJudged);
     }
 
     // The child runs in the folder it is given and its output comes back whole.

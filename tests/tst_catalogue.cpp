@@ -177,6 +177,17 @@ private slots:
         QCOMPARE(game->user->messages(), QStringList{QStringLiteral("もんだいが えらばれていません！")});
     }
 
+    // A remembered folder "/" is still a folder when the chooser is cancelled.
+    void cancellingWithTheRootFolderKeepsIt()
+    {
+        TForm1 &form = game->start();
+        form.QuestionDir = QStringLiteral("/");
+        game->user->cancelFolder();
+        game->click(form.B_QChange);
+        QCOMPARE(game->user->folderRequests().last().current, QStringLiteral("/"));
+        QCOMPARE(form.QuestionDir, QStringLiteral("/"));
+    }
+
     void emptiedFolderCannotStart()
     {
         addPictures(sample(), QStringLiteral("cat"));

@@ -1,12 +1,39 @@
 #include "platform/errors.h"
 #include "platform/guard.h"
 
+#include "platform/controls/imageview.h"
+#include "platform/picture.h"
+
+#include "gamefixture.h"
 #include "installed.h"
 #include "scripteduser.h"
 
+#include <QPushButton>
 #include <QTest>
 #include <QWidget>
 #include <stdexcept>
+
+namespace {
+// A JPEG whose data turns out broken the first time it is drawn.
+class BreaksWhenDrawn : public Picture
+{
+public:
+    Kind kind() const override { return Kind::Jpeg; }
+    QSize size() const override { return {350, 350}; }
+    const QImage &image() override
+    {
+        if (!m_failed) {
+            m_failed = true;
+            throw EJPEG(Errors::jpegError(21));
+        }
+        return m_image;
+    }
+
+private:
+    bool m_failed = false;
+    QImage m_image { 350, 350, QImage::Format_RGB32 };
+};
+} // namespace
 
 class TestGuard : public QObject
 {
@@ -68,6 +95,19 @@ private Q_SLOTS:
         Platform::guarded([] {});
         QCOMPARE(QWidget::mouseGrabber(), &window);
         Platform::guarded([] { throw EFOpenError(Errors::cannotOpen(QStringLiteral("x"))); });
+        QCOMPARE(QWidget::mouseGrabber(), nullptr);
+    }
+
+    // A picture that fails while the game's window paints it is reported
+    // through the same guard: the error box, and the mouse let go.
+    void paintErrorOfTheWindowGoesThroughTheGuard()
+    {
+        GameFixture game;
+        TForm1 &form = game.start();
+        form.B_QChange->grabMouse();
+        form.Img_A->setPicture(std::make_unique<BreaksWhenDrawn>());
+        form.repaint();
+        QTRY_COMPARE(game.user->errors(), QStringList{QStringLiteral("JPEG エラー #21.")});
         QCOMPARE(QWidget::mouseGrabber(), nullptr);
     }
 

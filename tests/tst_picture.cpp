@@ -1,6 +1,7 @@
 #include "platform/errors.h"
 #include "platform/picture.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -8,6 +9,9 @@
 #include <QTest>
 
 #include <cstdio>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 extern "C" {
@@ -25,7 +29,7 @@ QColor blockColour(int x, int y)
     return x < 32 ? QColor(0, 0, 255) : QColor(255, 255, 255);
 }
 
-QByteArray encodeJpeg(bool progressive)
+QByteArray encodeJpeg(bool progressive, bool grey = false)
 {
     const int w = 64, h = 64;
     jpeg_compress_struct cinfo;
@@ -37,8 +41,8 @@ QByteArray encodeJpeg(bool progressive)
     jpeg_mem_dest(&cinfo, &out, &outSize);
     cinfo.image_width = w;
     cinfo.image_height = h;
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
+    cinfo.input_components = grey ? 1 : 3;
+    cinfo.in_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, 95, TRUE);
     if (progressive)
@@ -48,6 +52,10 @@ QByteArray encodeJpeg(bool progressive)
     while (cinfo.next_scanline < cinfo.image_height) {
         for (int x = 0; x < w; ++x) {
             const QColor c = blockColour(x, int(cinfo.next_scanline));
+            if (grey) {
+                row[x] = JSAMPLE(qGray(c.rgb()));
+                continue;
+            }
             row[x * 3] = JSAMPLE(c.red());
             row[x * 3 + 1] = JSAMPLE(c.green());
             row[x * 3 + 2] = JSAMPLE(c.blue());
@@ -60,6 +68,34 @@ QByteArray encodeJpeg(bool progressive)
     jpeg_destroy_compress(&cinfo);
     free(out);
     return result;
+}
+
+// libjpeg's own decoding with the settings the game must use (the
+// floating-point inverse DCT and block smoothing), as 0xffRRGGBB.
+QImage referenceDecode(const QByteArray &bytes)
+{
+    jpeg_decompress_struct cinfo;
+    jpeg_error_mgr jerr;
+    cinfo.err = jpeg_std_error(&jerr);
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char *>(bytes.constData()), bytes.size());
+    jpeg_read_header(&cinfo, TRUE);
+    cinfo.do_block_smoothing = TRUE;
+    cinfo.dct_method = JDCT_FLOAT;
+    cinfo.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&cinfo);
+    QImage image(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB32);
+    std::vector<JSAMPLE> row(cinfo.output_width * 3);
+    while (cinfo.output_scanline < cinfo.output_height) {
+        const int y = int(cinfo.output_scanline);
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_read_scanlines(&cinfo, rows, 1);
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(row[x * 3], row[x * 3 + 1], row[x * 3 + 2]));
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    return image;
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -88,6 +124,36 @@ QString messageOf(F &&f)
         return QStringLiteral("wrong error class: ") + e.message();
     }
     return QStringLiteral("no error");
+}
+
+// A bitmap with a version 5 header, 32 bits a pixel with an alpha mask,
+// every pixel the given stored value.
+QByteArray v5Bitmap(int w, int h, quint32 pixel)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    const quint32 offset = 14 + 124;
+    out << quint8('B') << quint8('M') << quint32(offset + w * h * 4) << quint32(0) << offset;
+    out << quint32(124) << qint32(w) << qint32(h) << quint16(1) << quint16(32) << quint32(3) // bit fields
+        << quint32(w * h * 4) << qint32(2835) << qint32(2835) << quint32(0) << quint32(0);
+    out << quint32(0x00ff0000) << quint32(0x0000ff00) << quint32(0x000000ff) << quint32(0xff000000);
+    out << quint32(0x73524742); // sRGB
+    for (int i = 0; i < 12; ++i)
+        out << quint32(0); // end points and gamma
+    out << quint32(4) << quint32(0) << quint32(0) << quint32(0); // intent, profile, reserved
+    for (int i = 0; i < w * h; ++i)
+        out << pixel;
+    return bytes;
+}
+
+// The process's address space in bytes.
+qint64 virtualMemory()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    return statm.readAll().split(' ').value(0).toLongLong() * sysconf(_SC_PAGESIZE);
 }
 
 } // namespace
@@ -267,6 +333,82 @@ private Q_SLOTS:
         }
         // A second call returns the same pixels without decoding again.
         QCOMPARE(&pic->image(), &img);
+    }
+
+    // A 32-bit bitmap with an alpha mask, as paint programs export it, is
+    // drawn opaque: every pixel keeps its colour, whatever its alpha.
+    void alphaBitmapIsOpaque_data()
+    {
+        QTest::addColumn<quint32>("stored");
+        QTest::addColumn<QRgb>("shown");
+        QTest::newRow("alpha 0") << 0x00336699u << qRgb(0x33, 0x66, 0x99);
+        QTest::newRow("alpha 0, white") << 0x00ffffffu << qRgb(0xff, 0xff, 0xff);
+        QTest::newRow("alpha 0, black") << 0x00000000u << qRgb(0, 0, 0);
+        QTest::newRow("half alpha") << 0x80ff0000u << qRgb(0xff, 0, 0);
+        QTest::newRow("opaque") << 0xff00ff00u << qRgb(0, 0xff, 0);
+    }
+    void alphaBitmapIsOpaque()
+    {
+        QFETCH(quint32, stored);
+        QVERIFY(writeFile(path("alpha.bmp"), v5Bitmap(4, 3, stored)));
+        auto pic = loadPicture(path("alpha.bmp"));
+        QCOMPARE(pic->size(), QSize(4, 3));
+        QVERIFY(!pic->image().hasAlphaChannel());
+        QTEST(pic->image().pixel(0, 0), "shown");
+        QTEST(pic->image().pixel(3, 2), "shown");
+    }
+
+    // A JPEG whose pixels find no memory raises the game's JPEG error; the
+    // memory is cut short in a child process, so that nothing else suffers.
+    void jpegWithoutMemoryForItsPixels()
+    {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("AddressSanitizer reserves address space beyond any limit a test could set");
+#else
+        QByteArray bytes = encodeJpeg(false);
+        const qsizetype frame = bytes.indexOf(QByteArray("\xff\xc0", 2));
+        QVERIFY(frame > 0);
+        // 8000 x 8000: within the pictures the game accepts, 256 MB of pixels.
+        for (int at : {5, 7}) {
+            bytes[frame + at] = char(8000 >> 8);
+            bytes[frame + at + 1] = char(8000 & 0xff);
+        }
+        QVERIFY(writeFile(path("huge.jpg"), bytes));
+        const QString expected = Errors::jpegError(JERR_OUT_OF_MEMORY);
+        const pid_t child = fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            auto pic = loadPicture(path("huge.jpg"));
+            rlimit limit{};
+            limit.rlim_cur = limit.rlim_max = rlim_t(virtualMemory() + (qint64(64) << 20));
+            setrlimit(RLIMIT_AS, &limit);
+            _exit(messageOf<EJPEG>([&] { pic->image(); }) == expected ? 0 : 1);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY2(WIFEXITED(status), "the child died instead of raising the error");
+        QCOMPARE(WEXITSTATUS(status), 0);
+#endif
+    }
+
+    // Every pixel exactly as libjpeg decodes it with the game's settings.
+    void jpegPixelsAreLibjpegs_data()
+    {
+        QTest::addColumn<bool>("progressive");
+        QTest::addColumn<bool>("grey");
+        QTest::newRow("baseline") << false << false;
+        QTest::newRow("progressive") << true << false;
+        QTest::newRow("grey") << false << true;
+        QTest::newRow("grey progressive") << true << true;
+    }
+    void jpegPixelsAreLibjpegs()
+    {
+        QFETCH(bool, progressive);
+        QFETCH(bool, grey);
+        const QByteArray bytes = encodeJpeg(progressive, grey);
+        QVERIFY(writeFile(path("exact.jpg"), bytes));
+        auto pic = loadPicture(path("exact.jpg"));
+        QCOMPARE(pic->image(), referenceDecode(bytes));
     }
 
     void newBitmapIsWhite()

@@ -76,14 +76,6 @@ private Q_SLOTS:
         QFETCH(quint32, seed);
         QCOMPARE(seedFromTime(time), seed);
     }
-
-    // Seeding from the clock gives a time of day, never more.
-    void seedFromClockGivesATimeOfDay()
-    {
-        setRandSeed(0xFFFFFFFFu);
-        seedFromClock();
-        QVERIFY(randSeed() < 86400000u);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestRandom)

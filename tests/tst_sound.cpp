@@ -95,6 +95,37 @@ private Q_SLOTS:
         QCOMPARE(Platform::soundFilePath(name, m_dataFolder.path()), expected);
     }
 
+    // The data folder is found from the program's own folder, wherever the
+    // tree was installed or moved to; a program in the build tree uses the
+    // play folder beside it.
+    void dataFolderIsFoundFromTheProgramFolder_data()
+    {
+        QTest::addColumn<QStringList>("folders");
+        QTest::addColumn<QString>("programDir");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("installed") << QStringList { "usr/bin", "usr/share/pimukaro" } << "usr/bin"
+                                   << "usr/share/pimukaro";
+        QTest::newRow("moved elsewhere") << QStringList { "opt/kids/bin", "opt/kids/share/pimukaro" }
+                                         << "opt/kids/bin" << "opt/kids/share/pimukaro";
+        QTest::newRow("program dir written with a slash") << QStringList { "a/bin", "a/share/pimukaro" }
+                                                          << "a/bin/" << "a/share/pimukaro";
+        QTest::newRow("build tree") << QStringList { "build/play" } << "build" << "build/play";
+        QTest::newRow("installed wins over a play folder")
+            << QStringList { "p/bin/play", "p/share/pimukaro" } << "p/bin" << "p/share/pimukaro";
+    }
+    void dataFolderIsFoundFromTheProgramFolder()
+    {
+        QFETCH(QStringList, folders);
+        QFETCH(QString, programDir);
+        QFETCH(QString, expected);
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        for (const QString &folder : folders)
+            QVERIFY(QDir(root.path()).mkpath(folder));
+        QVERIFY(QDir(root.path()).mkpath(programDir));
+        QCOMPARE(Platform::dataDirFor(root.filePath(programDir)), root.filePath(expected));
+    }
+
     // A missing file, or one that is not a wave, plays nothing and is no error.
     void missingOrBrokenFilePlaysNothing_data()
     {

@@ -93,6 +93,15 @@ void writeIcons(const QString &folder)
     writeFileAtomically(dir.filePath(smallIconFileName), pngBytes(drawIcon(16)));
 }
 
+void writeThemeIcons(const QString &folder, const QString &name)
+{
+    for (const int size : themeIconSizes) {
+        const QString apps = QStringLiteral("%1/%2x%2/apps").arg(folder).arg(size);
+        makeFolder(apps);
+        writeFileAtomically(QDir(apps).filePath(name + QStringLiteral(".png")), pngBytes(drawThemeIcon(size)));
+    }
+}
+
 void writeAllAssets(const QString &folder)
 {
     const QDir dir(folder);

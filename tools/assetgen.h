@@ -25,5 +25,11 @@ void writeQuestionFolder(const QString &folder, const std::vector<Scene> &scenes
 void writeSounds(const QString &folder);
 void writeIcons(const QString &folder);
 
+// The sizes of the icon in the desktop's icon theme.
+inline constexpr int themeIconSizes[] = { 16, 24, 32, 48, 64, 128, 256 };
+// The icon as the hicolor theme lays it out below folder:
+// SIZExSIZE/apps/name.png for every size above.
+void writeThemeIcons(const QString &folder, const QString &name);
+
 // The whole play folder: both sample folders, the sounds and the icons.
 void writeAllAssets(const QString &folder);

@@ -15,16 +15,14 @@ const QColor rim { 0x20, 0x50, 0xc0 };
 const QColor handle { 0xa0, 0x50, 0x20 };
 const QColor cheek { 0xff, 0x70, 0x90 };
 
-} // namespace
-
-QImage drawIcon(int size)
+// The picture on a 32-pixel grid, scaled to size x size.
+QImage paintIcon(int size, bool smooth)
 {
-    // Drawn on a 32-pixel grid without antialiasing, so only the colours above appear.
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.scale(size / 32.0, size / 32.0);
-    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::Antialiasing, smooth);
 
     p.setPen(QPen(starEdge, 1.5));
     p.setBrush(starFill);
@@ -49,11 +47,24 @@ QImage drawIcon(int size)
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(22, 22), 6, 6);
     p.end();
+    return image;
+}
 
+} // namespace
+
+QImage drawIcon(int size)
+{
+    // Without antialiasing only the colours above appear.
+    const QImage image = paintIcon(size, false);
     QList<QRgb> table;
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x)
             if (!table.contains(image.pixel(x, y)))
                 table.append(image.pixel(x, y));
     return image.convertToFormat(QImage::Format_Indexed8, table, Qt::ThresholdDither | Qt::AvoidDither);
+}
+
+QImage drawThemeIcon(int size)
+{
+    return paintIcon(size, true);
 }

@@ -1,5 +1,6 @@
 // Lays out the game's play folder: the sample question folders, the sounds and
-// the window icon, all drawn and synthesised here.
+// the window icon, all drawn and synthesised here; or, with --theme-icons, the
+// icon in every size of the desktop's icon theme.
 
 #include "tools/asseterror.h"
 #include "tools/assetgen.h"
@@ -13,12 +14,18 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 2 || args[1].isEmpty()) {
-        std::fprintf(stderr, "usage: pimukaro-assets OUTPUT-FOLDER\n");
+    const bool themeIcons = args.size() == 4 && args[1] == QStringLiteral("--theme-icons");
+    if (!(args.size() == 2 || themeIcons) || args.contains(QString())) {
+        std::fprintf(stderr,
+            "usage: pimukaro-assets OUTPUT-FOLDER\n"
+            "       pimukaro-assets --theme-icons OUTPUT-FOLDER ICON-NAME\n");
         return 2;
     }
     try {
-        writeAllAssets(args[1]);
+        if (themeIcons)
+            writeThemeIcons(args[2], args[3]);
+        else
+            writeAllAssets(args[1]);
     } catch (const AssetError &e) {
         std::fprintf(stderr, "pimukaro-assets: %s\n", e.what());
         return 1;

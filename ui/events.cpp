@@ -8,7 +8,7 @@
 #include "platform/controls/pickcombobox.h"
 #include "platform/controls/questioncombobox.h"
 #include "platform/controls/textlabel.h"
-#include "platform/dialogs.h"
+#include "platform/errors.h"
 #include "platform/gametimer.h"
 
 #include <QPushButton>
@@ -47,7 +47,9 @@ void TForm1::connectHandlers()
     connect(LB_Ans, &ListBox::userClicked, this, [this] { run([this] { LB_AnsClick(); }); });
     connect(Timer1, &Platform::GameTimer::timeout, this, [this] { run([this] { Timer1Timer(); }); });
 
-    // A JPEG whose data turns out broken when first drawn is reported once.
+    // A JPEG whose data turns out broken when first drawn is reported once,
+    // through the same guard as every handler's errors.
     for (ImageView *view : {Img_A, Img_B, Img_Ans})
-        connect(view, &ImageView::paintFailed, this, [](const QString &message) { Platform::showError(message); });
+        connect(view, &ImageView::paintFailed, this,
+                [this](const QString &message) { run([message] { throw EJPEG(message); }); });
 }

@@ -1,6 +1,7 @@
 // The window and every control on it, as the player first sees them.
 
 #include "game/Pimukaro_Main.h"
+#include "game/answerlines.h"
 
 #include "platform/controls/bevelpanel.h"
 #include "platform/controls/groupframe.h"
@@ -253,10 +254,7 @@ void TForm1::createControls()
     B_D5 = button<PushButton>(P_Ans, {160, 46, 24, 25}, QStringLiteral("＋"));
     CB_Time = new PickComboBox(P_Ans);
     CB_Time->setGeometry(192, 51, 61, 20);
-    CB_Time->setItems({QStringLiteral("30"), QStringLiteral("40"), QStringLiteral("50"), QStringLiteral("60"),
-                       QStringLiteral("70"), QStringLiteral("80"), QStringLiteral("90"), QStringLiteral("100"),
-                       QStringLiteral("110"), QStringLiteral("120"), QStringLiteral("180"), QStringLiteral("240"),
-                       QStringLiteral("300")});
+    CB_Time->setItems(TimeChoices());
     B_Save = button<PushButton>(P_Ans, {263, 49, 43, 22}, QStringLiteral("保存"));
     setTextColour(B_Save, clBlack);
     LB_Set = new ListBox(P_Ans);

@@ -37,6 +37,15 @@ Seeds answerFileSeeds()
         {u"limit-65"_s, "1    2    3    \r\n65\r\n"_ba},
         {u"nul-inside"_s, "1    2    3    \r\n60\r\n"_ba + QByteArray(1, '\0') + "garbage\r\n"_ba},
         {u"not-utf8"_s, "\xff\xfe\x31    2    3    \r\n\x82\xa0\r\n"_ba},
+        // The extremes a file can hold, for the clock and the circles.
+        {u"limit-highest"_s, "100  100  20   \r\n2147483647\r\n"_ba},
+        {u"limit-highest-hex"_s, "100  100  20   \r\n$7FFFFFFF\r\n"_ba},
+        {u"limit-lowest"_s, "100  100  20   \r\n-2147483648\r\n"_ba},
+        {u"limit-lowest-hex"_s, "100  100  20   \r\n$80000000\r\n"_ba},
+        {u"limit-lowest-plus-one"_s, "100  100  20   \r\n-2147483647\r\n"_ba},
+        {u"circles-largest"_s, "9999999999$FFFF\r\n$FFFF$FFFF99999\r\n300\r\n"_ba},
+        {u"circles-lowest"_s, "-9999-9999-9999\r\n-$FFF-$FFF-$FFF\r\n0\r\n"_ba},
+        {u"circles-mixed"_s, "99999-999999999\r\n-999999999-9999\r\n2147483647\r\n"_ba},
     };
     const int limits[] = {30, 40, 50, 60, 70, 80, 90, 100, 110, 120, 180, 240, 300};
     for (int limit : limits)

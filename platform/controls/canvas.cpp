@@ -73,18 +73,26 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2)
                 kind |= InsideColumns;
             columns[std::size_t(x - xs.from)] = kind;
         }
+        // A row is one of few kinds (near the top or bottom edge, between
+        // them, outside them); each kind is painted once, then copied.
+        std::vector<QRgb> painted[2][2][2];
         for (int y = ys.from; y < ys.to; ++y) {
             auto *row = reinterpret_cast<QRgb *>(m_image.scanLine(y)) + xs.from;
             const bool nearRow = std::abs(y - top) <= half || std::abs(y - bottom) <= half;
             const bool withinRows = y >= top - half && y <= bottom + half;
             const bool insideRows = y >= top && y <= bottom;
-            for (std::size_t i = 0; i < columns.size(); ++i) {
-                const unsigned char kind = columns[i];
-                if ((nearRow && (kind & WithinColumns)) || ((kind & NearColumn) && withinRows))
-                    row[i] = pen;
-                else if ((kind & InsideColumns) && insideRows)
-                    row[i] = brush;
+            std::vector<QRgb> &pattern = painted[nearRow][withinRows][insideRows];
+            if (pattern.empty()) {
+                pattern.assign(row, row + columns.size());
+                for (std::size_t i = 0; i < columns.size(); ++i) {
+                    const unsigned char kind = columns[i];
+                    if ((nearRow && (kind & WithinColumns)) || ((kind & NearColumn) && withinRows))
+                        pattern[i] = pen;
+                    else if ((kind & InsideColumns) && insideRows)
+                        pattern[i] = brush;
+                }
             }
+            std::copy(pattern.begin(), pattern.end(), row);
         }
     }
     if (m_changed)

@@ -9,15 +9,28 @@
 
 namespace {
 
+// The picture with every white pixel see-through and every other opaque, in
+// the format the raster engine blends fastest (a pixel is either nothing or
+// opaque, so premultiplying changes none). Null when every pixel is white:
+// there is nothing to draw, as after the overlay is wiped.
 QImage withWhiteSeeThrough(const QImage &image)
 {
-    QImage masked = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < masked.height(); ++y) {
-        auto *row = reinterpret_cast<QRgb *>(masked.scanLine(y));
-        for (int x = 0; x < masked.width(); ++x)
-            row[x] = (row[x] & 0x00ffffffu) == 0x00ffffffu ? 0u : (row[x] | 0xff000000u);
+    const QImage source = image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+        ? image
+        : image.convertToFormat(QImage::Format_RGB32);
+    QImage masked(source.size(), QImage::Format_ARGB32_Premultiplied);
+    const int width = source.width();
+    quint32 seen = 0;
+    for (int y = 0; y < source.height(); ++y) {
+        const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
+        auto *out = reinterpret_cast<QRgb *>(masked.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const QRgb colour = in[x] & 0x00ffffffu;
+            out[x] = colour == 0x00ffffffu ? 0u : (colour | 0xff000000u);
+            seen |= out[x];
+        }
     }
-    return masked;
+    return seen != 0 ? masked : QImage();
 }
 
 } // namespace
@@ -108,7 +121,8 @@ void ImageView::paintEvent(QPaintEvent *)
         m_masked = withWhiteSeeThrough(*image);
         m_maskedStale = false;
     }
-    painter.drawImage(0, 0, m_masked);
+    if (!m_masked.isNull())
+        painter.drawImage(0, 0, m_masked);
 }
 
 void ImageView::mousePressEvent(QMouseEvent *event)

@@ -35,16 +35,23 @@ start_display() {
     fail "Xvfb on $DISPLAY does not answer"
 }
 
+# wait_window TITLE: waits up to ten seconds for a window with that title and
+# prints its id; prints nothing when none appears.
+wait_window() {
+    local id=""
+    for _ in $(seq 100); do
+        id=$(xdotool search --name "$1" 2>/dev/null | head -n1 || true)
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    echo "$id"
+}
+
 # start_game GAME DIR: runs the game in DIR and waits for its window.
 start_game() {
     (cd "$2" && exec env -u QT_QPA_PLATFORM SDL_AUDIODRIVER=dummy "$1") >"$2/game.log" 2>&1 &
     GAME_PID=$!
-    WID=""
-    for _ in $(seq 100); do
-        WID=$(xdotool search --name "ぴむかろ Ver.2.00" 2>/dev/null | head -n1 || true)
-        [ -n "$WID" ] && break
-        sleep 0.1
-    done
+    WID=$(wait_window "ぴむかろ Ver.2.00")
     [ -n "$WID" ] || fail "the window did not appear"
     sleep 0.5
 }

@@ -1,0 +1,147 @@
+// The floors of loading a question, measured in the same run as the loading
+// figures: what reading both pictures must cost at the least. For a JPEG pair,
+// libjpeg decoding both files, with the settings the game must use (the
+// floating-point inverse DCT and block smoothing), straight into images; for
+// a bitmap pair, reading both files and copying their pixel rows into images.
+
+#include "bench/benchgame.h"
+#include "bench/scratchplay.h"
+
+#include <QFile>
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+
+extern "C" {
+#include <jpeglib.h>
+}
+
+namespace {
+
+struct FloorError
+{
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
+};
+
+void floorErrorExit(j_common_ptr cinfo)
+{
+    std::longjmp(reinterpret_cast<FloorError *>(cinfo->err)->jump, 1);
+}
+
+// Decodes the file into image (made to the picture's size); false on any error.
+bool decodeFile(const char *path, QImage *image)
+{
+    FILE *file = std::fopen(path, "rb");
+    if (!file)
+        return false;
+    jpeg_decompress_struct cinfo;
+    FloorError err;
+    cinfo.err = jpeg_std_error(&err.pub);
+    err.pub.error_exit = floorErrorExit;
+    if (setjmp(err.jump)) {
+        jpeg_destroy_decompress(&cinfo);
+        std::fclose(file);
+        return false;
+    }
+    jpeg_create_decompress(&cinfo);
+    jpeg_stdio_src(&cinfo, file);
+    jpeg_read_header(&cinfo, TRUE);
+    cinfo.do_block_smoothing = TRUE;
+    cinfo.dct_method = JDCT_FLOAT;
+    cinfo.out_color_space = JCS_EXT_BGRA;
+    jpeg_start_decompress(&cinfo);
+    *image = QImage(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB32);
+    while (cinfo.output_scanline < cinfo.output_height) {
+        JSAMPROW row = image->scanLine(int(cinfo.output_scanline));
+        jpeg_read_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    std::fclose(file);
+    return true;
+}
+
+// Reads a bottom-up 24- or 32-bit bitmap and copies its rows into image, as
+// they are: no conversion at all.
+bool copyRows(const QString &path, QImage *image)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() < 54)
+        return false;
+    qint32 width, height;
+    quint32 offset;
+    quint16 bits;
+    std::memcpy(&offset, bytes.constData() + 10, 4);
+    std::memcpy(&width, bytes.constData() + 18, 4);
+    std::memcpy(&height, bytes.constData() + 22, 4);
+    std::memcpy(&bits, bytes.constData() + 28, 2);
+    const QImage::Format format = bits == 32 ? QImage::Format_RGB32 : QImage::Format_BGR888;
+    const qsizetype stride = ((qsizetype(width) * bits + 31) / 32) * 4;
+    if ((bits != 24 && bits != 32) || width <= 0 || height <= 0 || offset + stride * height > bytes.size())
+        return false;
+    *image = QImage(width, height, format);
+    const qsizetype rowBytes = qsizetype(width) * (bits / 8);
+    for (int y = 0; y < height; ++y)
+        std::memcpy(image->scanLine(height - 1 - y), bytes.constData() + offset + stride * y, size_t(rowBytes));
+    return true;
+}
+
+QString picturePath(const QString &question, const QString &side, const QString &extension)
+{
+    return BenchGame::instance().playFolder() + ScratchPlay::loadingFolder + QLatin1Char('/') + question + side
+        + extension;
+}
+
+void jpegFloor(benchmark::State &state, const QString &question)
+{
+    const QByteArray a = QFile::encodeName(picturePath(question, QStringLiteral("_A"), QStringLiteral(".jpg")));
+    const QByteArray b = QFile::encodeName(picturePath(question, QStringLiteral("_B"), QStringLiteral(".jpg")));
+    QImage imageA, imageB;
+    for (auto _ : state) {
+        if (!decodeFile(a.constData(), &imageA) || !decodeFile(b.constData(), &imageB)) {
+            state.SkipWithError("the pictures do not decode");
+            break;
+        }
+        benchmark::DoNotOptimize(imageA.constBits());
+        benchmark::DoNotOptimize(imageB.constBits());
+    }
+}
+
+void BM_LoadJpegFloor(benchmark::State &state)
+{
+    jpegFloor(state, ScratchPlay::jpegQuestion);
+}
+
+void BM_LoadProgressiveJpegFloor(benchmark::State &state)
+{
+    jpegFloor(state, ScratchPlay::progressiveQuestion);
+}
+
+void BM_LoadBitmapFloor(benchmark::State &state)
+{
+    const QString a = picturePath(ScratchPlay::bitmapQuestion, QStringLiteral("_A"), QStringLiteral(".bmp"));
+    const QString b = picturePath(ScratchPlay::bitmapQuestion, QStringLiteral("_B"), QStringLiteral(".bmp"));
+    QImage imageA, imageB;
+    for (auto _ : state) {
+        if (!copyRows(a, &imageA) || !copyRows(b, &imageB)) {
+            state.SkipWithError("the pictures are not plain bitmaps");
+            break;
+        }
+        benchmark::DoNotOptimize(imageA.constBits());
+        benchmark::DoNotOptimize(imageB.constBits());
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_LoadJpegFloor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadProgressiveJpegFloor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadBitmapFloor)->Unit(benchmark::kMillisecond);

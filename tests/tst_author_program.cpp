@@ -1,0 +1,138 @@
+// The author's program as a person runs it: exit statuses, and the exact
+// bytes on standard output and standard error.
+
+#include "author/finder.h"
+#include "authorpairs.h"
+#include "game/answerlines.h"
+#include "platform/errors.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace AuthorPairs;
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runTool(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(PIMUKARO_AUTHOR), arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+} // namespace
+
+class TestAuthorProgram : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_folder = m_dir.path() + QLatin1Char('/');
+        writePair(m_folder, QStringLiteral("q"), scene(), withDisc(scene(), {200, 150}, 16, Qt::red), Kind::Jpeg);
+    }
+
+    // A usage error: status 2, the reason and the usage text on standard
+    // error, nothing on standard output.
+    void usageErrors_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("nothing") << QStringList {} << "コマンドを指定してください。";
+        QTest::newRow("unknown command") << QStringList {"fix"} << "fix というコマンドはありません。";
+        QTest::newRow("unknown option") << QStringList {"propose", "f/q", "--bmp"} << "--bmp というオプションはありません。";
+        QTest::newRow("limit not a time choice")
+            << QStringList {"propose", "f/q", "--limit", "45"}
+            << "--limit には選べる時間（30, 40, 50, 60, 70, 80, 90, 100, 110, 120, 180, 240, 300）のどれかを秒で付けてください。";
+        QTest::newRow("limit missing") << QStringList {"make", "f/q", "a", "b", "--limit"}
+                                       << "--limit には選べる時間（30, 40, 50, 60, 70, 80, 90, 100, 110, 120, 180, 240, 300）のどれかを秒で付けてください。";
+        QTest::newRow("propose without a name") << QStringList {"propose", "f/"}
+                                                << "propose には フォルダ/名前 を 1 つ指定してください。";
+        QTest::newRow("make with one photo") << QStringList {"make", "f/q", "a.jpg"}
+                                             << "make には フォルダ/名前 と 2 枚の写真を指定してください。";
+        QTest::newRow("check without a folder") << QStringList {"check"} << "check には調べるフォルダを指定してください。";
+    }
+    void usageErrors()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, reason);
+        const Run run = runTool(arguments);
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.out, QByteArray());
+        const QString err = QString::fromUtf8(run.err);
+        QCOMPARE(err.section(QLatin1Char('\n'), 0, 0), QStringLiteral("pimukaro-author: ") + reason);
+        QCOMPARE(err.section(QLatin1Char('\n'), 1, 1), QStringLiteral("使い方:"));
+    }
+
+    // propose prints the answer file byte for byte, and writes nothing.
+    void proposePrintsTheAnswerFile()
+    {
+        const Run run = runTool({QStringLiteral("propose"), m_folder + QStringLiteral("q"), QStringLiteral("--limit"),
+            QStringLiteral("120")});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QStringLiteral("q: 違いを 1 か所見つけました。\n").toUtf8());
+        QCOMPARE(run.out.size(), 15 + 2 + 3 + 2);
+        QVERIFY(run.out.endsWith("   \r\n120\r\n"));
+        qint32 x, y, r;
+        ParseAnswerLine(QString::fromLatin1(run.out.left(15)), x, y, r);
+        QVERIFY(Author::hits({x, y, r}, 200, 150));
+        QVERIFY(!QFile::exists(m_folder + QStringLiteral("q_Ans.txt")));
+    }
+
+    // Work that cannot be done: status 1, a message naming the question with
+    // the game's own error text, nothing on standard output.
+    void proposeOnAMissingQuestion()
+    {
+        const Run run = runTool({QStringLiteral("propose"), m_folder + QStringLiteral("none")});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.out, QByteArray());
+        QCOMPARE(QString::fromUtf8(run.err),
+            QStringLiteral("none: 絵を読み込めません。ゲームでは「%1」と出ます。\n")
+                .arg(Errors::boxText(Errors::cannotOpen(m_folder + QStringLiteral("none_A.jpg")))));
+    }
+
+    // check: status 1 while a problem remains, 0 once it is mended.
+    void checkStatus()
+    {
+        Run run = runTool({QStringLiteral("check"), m_folder});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(QString::fromUtf8(run.out),
+            QStringLiteral("q: 答えファイル q_Ans.txt がありません。隠しモードで答えを付けるか、propose で作ってください。\n"));
+        QCOMPARE(runTool({QStringLiteral("propose"), m_folder + QStringLiteral("q"), QStringLiteral("--write")}).status, 0);
+        run = runTool({QStringLiteral("check"), m_folder});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(QString::fromUtf8(run.out), m_folder + QStringLiteral(": 遊ぶのに困るところはありません。\n"));
+        QCOMPARE(run.err, QByteArray());
+        QFile::remove(m_folder + QStringLiteral("q_Ans.txt"));
+    }
+
+    // make with a photo that is not there: status 1 and nothing written.
+    void makeWithAMissingPhoto()
+    {
+        const auto before = snapshot(m_folder);
+        const Run run = runTool({QStringLiteral("make"), m_folder + QStringLiteral("new"), m_folder + QStringLiteral("q_A.jpg"),
+            m_folder + QStringLiteral("gone.jpg")});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(QString::fromUtf8(run.err), QStringLiteral("new: 写真 %1gone.jpg がありません。\n").arg(m_folder));
+        QCOMPARE(snapshot(m_folder), before);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_folder;
+};
+
+QTEST_MAIN(TestAuthorProgram)
+#include "tst_author_program.moc"
