@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -14,8 +15,10 @@ namespace Platform {
 
 namespace {
 
-    // A message box that sits in the middle of the screen and tells a button's
-    // click apart from the close box, which QMessageBox reports as its escape button.
+    // A message box that sits in the middle of the screen, with its buttons
+    // side by side in the order they were added, centred under the text, and
+    // tells a button's click apart from the close box, which QMessageBox
+    // reports as its escape button.
     class CentredBox : public QMessageBox
     {
     public:
@@ -23,8 +26,19 @@ namespace {
             : QMessageBox(icon, caption, text, NoButton, QApplication::activeWindow())
         {
             setTextFormat(Qt::PlainText);
+            if (auto *row = findChild<QDialogButtonBox *>())
+                row->setCenterButtons(true);
             connect(this, &QMessageBox::buttonClicked, this,
                 [this](QAbstractButton *button) { m_clicked = button; });
+        }
+
+        // A button in the next place from the left, on every desktop. The
+        // desktop's theme orders buttons by role (GNOME puts No before Yes),
+        // but keeps buttons of the action role as they were added; which
+        // button answers what is told by the button itself, not its role.
+        QPushButton *addButtonInOrder(const QString &text)
+        {
+            return addButton(text, QMessageBox::ActionRole);
         }
 
         // The button the user chose, or nullptr when the box was closed.
@@ -53,7 +67,7 @@ namespace {
     void showOkBox(const QString &text, QMessageBox::Icon icon)
     {
         CentredBox box(applicationTitle(), text, icon);
-        QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        QPushButton *ok = box.addButtonInOrder(QStringLiteral("OK"));
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
         box.run();
@@ -64,8 +78,8 @@ namespace {
 int ScreenUser::ask(const QString &message)
 {
     CentredBox box(QStringLiteral("確認"), message, QMessageBox::Question);
-    QPushButton *yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+    QPushButton *yes = box.addButtonInOrder(QStringLiteral("はい(&Y)"));
+    QPushButton *no = box.addButtonInOrder(QStringLiteral("いいえ(&N)"));
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
     const QAbstractButton *chosen = box.run();

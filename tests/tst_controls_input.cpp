@@ -1,13 +1,19 @@
 #include "platform/controls/listbox.h"
 #include "platform/controls/mouseupbutton.h"
+#include "platform/controls/bevelpanel.h"
 #include "platform/controls/pickcombobox.h"
+#include "platform/controls/pushbutton.h"
 #include "platform/controls/questioncombobox.h"
+#include "platform/controls/seenfocus.h"
 #include "platform/controls/shiftstate.h"
 #include "platform/errors.h"
 
+#include <QApplication>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 
@@ -17,6 +23,23 @@ struct MouseUp
     int shift = -1;
     QPoint pos;
 };
+
+// A turn of the mouse wheel over the middle of a control.
+void turnWheel(QWidget *control, int steps)
+{
+    const QPointF pos = QRectF(control->rect()).center();
+    QWheelEvent event(pos, control->mapToGlobal(pos), QPoint(), QPoint(0, 120 * steps), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(control, &event);
+}
+
+// What an input method sends when it commits text.
+void commit(QObject *target, const QString &text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(target, &event);
+}
 
 } // namespace
 
@@ -141,6 +164,117 @@ private Q_SLOTS:
         QCOMPARE(up.at(1).at(1).toInt(), 0);
     }
 
+    // Return and Enter (the keypad's) click a focused push button, as Space
+    // does; not with Shift, Ctrl or Alt held.
+    void pushButtonClicksOnEnter()
+    {
+        PushButton button;
+        button.resize(80, 30);
+        QSignalSpy clicked(&button, &QPushButton::clicked);
+        QTest::keyClick(&button, Qt::Key_Return);
+        QCOMPARE(clicked.count(), 1);
+        QTest::keyClick(&button, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(clicked.count(), 2);
+        QTest::keyClick(&button, Qt::Key_Space);
+        QCOMPARE(clicked.count(), 3);
+        for (const Qt::KeyboardModifier held : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier})
+            QTest::keyClick(&button, Qt::Key_Return, held);
+        QTest::keyClick(&button, Qt::Key_A);
+        QCOMPARE(clicked.count(), 3);
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QCOMPARE(clicked.count(), 4);
+    }
+
+    // Hiding the control that holds the focus, or a panel around it, leaves
+    // the focus with the window, not with the next control; hiding another
+    // one leaves the focus where it is.
+    void hidingTheFocusedControlLeavesTheFocusWithTheWindow()
+    {
+        QWidget window;
+        window.resize(300, 200);
+        BevelPanel panel(&window);
+        panel.setGeometry(0, 0, 300, 100);
+        QPushButton button(QStringLiteral("OK"), &panel);
+        QPushButton other(QStringLiteral("NG"), &panel);
+        other.move(100, 0);
+        QLineEdit edit(&window);
+        edit.setGeometry(0, 120, 300, 20);
+        keepFocusOnSeenControls(&window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        button.setFocus();
+        QCOMPARE(QApplication::focusWidget(), &button);
+
+        panel.hide();
+        QCOMPARE(QApplication::focusWidget(), &window);
+        panel.show();
+        QCOMPARE(QApplication::focusWidget(), &window);
+
+        other.setFocus();
+        other.hide();
+        QCOMPARE(QApplication::focusWidget(), &window);
+        other.show();
+
+        edit.setFocus();
+        panel.hide(); // the focus is not in the panel: it stays where it is
+        QCOMPARE(QApplication::focusWidget(), &edit);
+    }
+
+    // A control that a windowed sibling covers whole takes no focus: Tab
+    // passes it by, and it loses the focus when it is covered. Uncovered, it
+    // takes the focus as before; the focus starts on a control that is seen.
+    void coveredControlsTakeNoFocus()
+    {
+        QWidget window;
+        window.resize(300, 200);
+        QLineEdit covered(&window);
+        covered.setGeometry(10, 10, 100, 20);
+        QPushButton first(QStringLiteral("1"), &window);
+        first.setGeometry(10, 100, 50, 30);
+        QPushButton second(QStringLiteral("2"), &window);
+        second.setGeometry(100, 100, 50, 30);
+        BevelPanel cover(&window);
+        cover.setGeometry(5, 5, 200, 50);
+        keepFocusOnSeenControls(&window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(QApplication::focusWidget(), &first); // the first control that can be seen
+        QCOMPARE(covered.focusPolicy(), Qt::NoFocus);
+        QVERIFY(!isSeenInWindow(&covered));
+        QVERIFY(isSeenInWindow(&first));
+
+        first.setFocus();
+        for (int i = 0; i < 6; ++i) {
+            QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
+            QVERIFY(QApplication::focusWidget() == &first || QApplication::focusWidget() == &second);
+        }
+        QTest::keyClick(window.windowHandle(), Qt::Key_X);
+        QCOMPARE(covered.text(), QString());
+
+        cover.hide();
+        QCOMPARE(covered.focusPolicy(), Qt::StrongFocus);
+        QVERIFY(isSeenInWindow(&covered));
+        int reached = 0;
+        for (int i = 0; i < 6; ++i) {
+            QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
+            reached += QApplication::focusWidget() == &covered ? 1 : 0;
+        }
+        QCOMPARE(reached, 2);
+        covered.setFocus();
+        cover.show(); // covered again while it holds the focus
+        QCOMPARE(QApplication::focusWidget(), &window);
+        QTest::keyClick(window.windowHandle(), Qt::Key_X);
+        QCOMPARE(covered.text(), QString());
+
+        // Moved from under the cover, it is seen; a panel that covers it only
+        // in part leaves it seen.
+        covered.move(10, 60);
+        QVERIFY(isSeenInWindow(&covered));
+        cover.resize(200, 70);
+        QVERIFY(isSeenInWindow(&covered));
+        QCOMPARE(covered.focusPolicy(), Qt::StrongFocus);
+    }
+
     // Reading past the end of a list box is an error with the index.
     void listBoxItemOutOfRangeThrows_data()
     {
@@ -238,6 +372,32 @@ private Q_SLOTS:
         QCOMPARE(clicked.count(), 5);
     }
 
+    // The right and the middle button select the line and click, as the left
+    // one does; below the last line they take the last line.
+    void listBoxClicksOnEveryButton_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::newRow("left") << int(Qt::LeftButton);
+        QTest::newRow("right") << int(Qt::RightButton);
+        QTest::newRow("middle") << int(Qt::MiddleButton);
+    }
+    void listBoxClicksOnEveryButton()
+    {
+        QFETCH(int, button);
+        ListBox list;
+        list.resize(100, 66);
+        list.setItems({ QStringLiteral("100  100  20"), QStringLiteral("200  150  10") });
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QSignalSpy clicked(&list, &ListBox::userClicked);
+        QList<int> seen;
+        connect(&list, &ListBox::userClicked, this, [&] { seen.append(list.itemIndex()); });
+        const QPoint first = list.visualItemRect(list.QListWidget::item(0)).center();
+        QTest::mouseClick(list.viewport(), Qt::MouseButton(button), Qt::NoModifier, first);
+        QTest::mouseClick(list.viewport(), Qt::MouseButton(button), Qt::NoModifier, QPoint(50, 60));
+        QCOMPARE(seen, (QList<int> { 0, 1 }));
+    }
+
     // An empty list does not click.
     void emptyListBoxDoesNotClick()
     {
@@ -318,8 +478,6 @@ private Q_SLOTS:
         QCOMPARE(box.count(), 0);
         QCOMPARE(box.text(), QStringLiteral("q2"));
         QCOMPARE(box.itemIndex(), -1);
-        box.setText(QStringLiteral("free"));
-        QCOMPARE(box.text(), QStringLiteral("free"));
         QCOMPARE(changed.count(), 0);
         QCOMPARE(box.maxVisibleItems(), 8);
         QVERIFY(box.completer() == nullptr);
@@ -330,6 +488,107 @@ private Q_SLOTS:
         } catch (const EStringListError &error) {
             QCOMPARE(error.message(), QStringLiteral("リストのインデックスが範囲を超えています (0)"));
         }
+    }
+
+    // Leaving the edit field, or Return in it, selects nothing, even when the
+    // field holds an entry's exact text; nothing is raised.
+    void leavingTheFieldChangesNothing()
+    {
+        QWidget window;
+        QuestionComboBox box(&window);
+        box.setItems({ QStringLiteral("q1"), QStringLiteral("q10") });
+        QPushButton elsewhere(QStringLiteral("x"), &window);
+        elsewhere.move(0, 40);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        box.setFocus();
+        QSignalSpy changed(&box, &ItemComboBox::userChanged);
+        QTest::keyClicks(&box, QStringLiteral("q10"));
+        QCOMPARE(box.itemIndex(), 1);
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QCOMPARE(box.text(), QStringLiteral("q1"));
+        QCOMPARE(box.itemIndex(), -1);
+        const int changes = changed.count();
+        QTest::keyClick(&box, Qt::Key_Return);
+        elsewhere.setFocus();
+        QVERIFY(!box.hasFocus());
+        QCOMPARE(box.itemIndex(), -1);
+        QCOMPARE(box.text(), QStringLiteral("q1"));
+        QCOMPARE(changed.count(), changes);
+    }
+
+    // The wheel over either closed combo box changes nothing and raises nothing.
+    void wheelChangesNoComboBox()
+    {
+        PickComboBox pick;
+        pick.setItems({ QStringLiteral("30"), QStringLiteral("40"), QStringLiteral("50") });
+        pick.setItemIndex(1);
+        QuestionComboBox question;
+        question.setItems({ QStringLiteral("inu"), QStringLiteral("neko"), QStringLiteral("saru") });
+        question.setItemIndex(1);
+        QSignalSpy pickChanged(&pick, &ItemComboBox::userChanged);
+        QSignalSpy questionChanged(&question, &ItemComboBox::userChanged);
+        for (int steps : { 1, -1, -2, 3 }) {
+            turnWheel(&pick, steps);
+            turnWheel(&question, steps);
+        }
+        QCOMPARE(pick.itemIndex(), 1);
+        QCOMPARE(question.itemIndex(), 1);
+        QCOMPARE(question.text(), QStringLiteral("neko"));
+        QCOMPARE(pickChanged.count(), 0);
+        QCOMPARE(questionChanged.count(), 0);
+    }
+
+    // Text an input method commits completes like typed keys, whether it
+    // comes to the edit field or to the box; composing raises nothing.
+    void inputMethodTextCompletes_data()
+    {
+        QTest::addColumn<bool>("toTheField");
+        QTest::newRow("to the edit field") << true;
+        QTest::newRow("to the box") << false;
+    }
+    void inputMethodTextCompletes()
+    {
+        QFETCH(bool, toTheField);
+        QuestionComboBox box;
+        box.setItems({ QStringLiteral("ねこ"), QStringLiteral("いぬ"), QStringLiteral("いるか") });
+        QObject *target = toTheField ? static_cast<QObject *>(box.lineEdit()) : &box;
+        QList<int> seen;
+        connect(&box, &ItemComboBox::userChanged, this, [&] { seen.append(box.itemIndex()); });
+
+        QInputMethodEvent composing(QStringLiteral("い"), {});
+        QApplication::sendEvent(target, &composing);
+        QVERIFY(seen.isEmpty());
+        commit(target, QStringLiteral("い"));
+        QCOMPARE(box.text(), QStringLiteral("いぬ"));
+        QCOMPARE(box.lineEdit()->selectedText(), QStringLiteral("ぬ"));
+        QCOMPARE(seen, QList<int> { 1 });
+
+        commit(target, QStringLiteral("る"));
+        QCOMPARE(box.text(), QStringLiteral("いるか"));
+        QCOMPARE(box.lineEdit()->selectedText(), QStringLiteral("か"));
+        QCOMPARE(seen, (QList<int> { 1, 2 }));
+
+        // Composing over the completed part, then committing: the same rule.
+        QInputMethodEvent again(QStringLiteral("か"), {});
+        QApplication::sendEvent(target, &again);
+        QCOMPARE(seen, (QList<int> { 1, 2 }));
+        commit(target, QStringLiteral("か"));
+        QCOMPARE(box.text(), QStringLiteral("いるか"));
+        QCOMPARE(seen, (QList<int> { 1, 2 }));
+
+        // Nothing fits: the text goes into the field and nothing is selected.
+        commit(target, QStringLiteral("ご"));
+        QCOMPARE(box.text(), QStringLiteral("いるかご"));
+        QCOMPARE(box.itemIndex(), -1);
+        QCOMPARE(seen, (QList<int> { 1, 2, -1 }));
+
+        // A whole name committed at once, over a selected field.
+        box.lineEdit()->selectAll();
+        commit(target, QStringLiteral("ねこ"));
+        QCOMPARE(box.text(), QStringLiteral("ねこ"));
+        QCOMPARE(box.itemIndex(), 0);
+        QCOMPARE(seen, (QList<int> { 1, 2, -1, 0 }));
     }
 
     // The pick-only box tells of the user's keyboard changes only.

@@ -2,6 +2,7 @@
 #include "platform/controls/imageview.h"
 #include "platform/controls/stacking.h"
 #include "platform/controls/textlabel.h"
+#include "platform/fonts.h"
 
 #include <QFontMetrics>
 #include <QTest>
@@ -21,9 +22,10 @@ QFont bigFont()
     return font;
 }
 
+// One line of the big font, as the original faces measure it.
 int lineHeight()
 {
-    return QFontMetrics(bigFont()).height();
+    return Platform::lineMetrics(bigFont()).height;
 }
 
 // A green surface for labels to lie on.
@@ -158,15 +160,99 @@ private Q_SLOTS:
         label->setCaption(QStringLiteral("ab"));
         label->setCaption(QStringLiteral("abcdef"));
         const QFontMetrics metrics(bigFont());
-        QCOMPARE(label->geometry(),
-            QRect(30, 40, metrics.horizontalAdvance(QStringLiteral("abcdef")), metrics.height()));
+        QCOMPARE(label->geometry(), QRect(30, 40, metrics.horizontalAdvance(QStringLiteral("abcdef")), lineHeight()));
+        QCOMPARE(label->lineHeight(), lineHeight());
 
         QFont small = bigFont();
         small.setPixelSize(13);
         label->setFont(small);
         const QFontMetrics smallMetrics(small);
         QCOMPARE(label->geometry(),
-            QRect(30, 40, smallMetrics.horizontalAdvance(QStringLiteral("abcdef")), smallMetrics.height()));
+            QRect(30, 40, smallMetrics.horizontalAdvance(QStringLiteral("abcdef")), 13));
+    }
+
+    // A line is as high as the original faces make it: 220/256 of the
+    // character height above the baseline, 36/256 below, each rounded (the
+    // heights of the window's layout table).
+    void lineIsAsHighAsTheOriginalFacesMakeIt_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<int>("ascent");
+        QTest::addColumn<int>("height");
+        const QString p = QStringLiteral("IPAPGothic"), g = QStringLiteral("IPAGothic"); // the stand-ins
+        QTest::newRow("12") << p << 12 << 10 << 12;
+        QTest::newRow("13") << g << 13 << 11 << 13;
+        QTest::newRow("16") << g << 16 << 14 << 16;
+        QTest::newRow("21") << p << 21 << 18 << 21;
+        QTest::newRow("24") << p << 24 << 21 << 24;
+        QTest::newRow("32") << g << 32 << 28 << 33;
+        QTest::newRow("37") << p << 37 << 32 << 37;
+        QTest::newRow("96") << p << 96 << 83 << 97;
+    }
+    void lineIsAsHighAsTheOriginalFacesMakeIt()
+    {
+        QFETCH(QString, face);
+        QFETCH(int, pixels);
+        QFont font(face);
+        font.setPixelSize(pixels);
+        font.setBold(true);
+        const Platform::LineMetrics line = Platform::lineMetrics(font);
+        QTEST(line.ascent, "ascent");
+        QTEST(line.height, "height");
+        TextLabel label;
+        label.setFont(font);
+        label.setCaption(QStringLiteral("ぴむかろ"));
+        QTEST(label.height(), "height");
+        QTEST(label.lineHeight(), "height");
+    }
+
+    // The window's captions, in their fonts, fit in one such line: a label
+    // sized to its text cuts none of their ink.
+    void captionsFitTheirLine_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<QString>("caption");
+        const QString p = QStringLiteral("IPAPGothic"), g = QStringLiteral("IPAGothic"); // the stand-ins
+        QTest::newRow("L_Msg") << p << 21 << true << QStringLiteral("がんばってね！！のこり ２ かしょ だよ");
+        QTest::newRow("Label9") << p << 13 << true << QStringLiteral("解答を設定する問題を選択して下さい");
+        QTest::newRow("L_TitleMsg") << p << 32 << true << QStringLiteral("さあ，たのしいゲームをはじめよう！");
+        QTest::newRow("L_QName") << p << 24 << true << QStringLiteral("サンプルもんだい（１２もん）");
+        QTest::newRow("Label4") << g << 32 << true << QStringLiteral("ぴむかろ");
+        QTest::newRow("Label6") << g << 16 << true << QStringLiteral("Ver.2.00");
+        QTest::newRow("Label2") << g << 21 << true << QStringLiteral("ミスは３かいまでだよ：");
+        QTest::newRow("L_Miss2") << g << 32 << true << QStringLiteral("×××");
+        QTest::newRow("L_SeigenJikan") << g << 13 << true << QStringLiteral("せいげんじかん：６０ びょう");
+        QTest::newRow("Label3") << p << 12 << false << QStringLiteral("制限時間（秒）");
+    }
+    void captionsFitTheirLine()
+    {
+        QFETCH(QString, face);
+        QFETCH(int, pixels);
+        QFETCH(bool, bold);
+        QFETCH(QString, caption);
+        QFont font(face);
+        font.setPixelSize(pixels);
+        font.setBold(bold);
+        auto parent = surface(800, 140);
+        auto *sized = new TextLabel(parent.get());
+        sized->setFont(font);
+        sized->setColor(yellow);
+        sized->setCaption(caption);
+        auto *tall = new TextLabel(parent.get());
+        tall->setAutoSize(false);
+        tall->setFont(font);
+        tall->setColor(yellow);
+        tall->setCaption(caption);
+        tall->setGeometry(0, 0, sized->width() + 20, sized->height() + 20);
+        const QImage image = tall->grab().toImage();
+        for (int y = sized->height(); y < image.height(); ++y)
+            QVERIFY2(rowIsFilledWith(image, y, yellow), qPrintable(QStringLiteral("row %1 of %2").arg(y).arg(sized->height())));
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = sized->width(); x < image.width(); ++x)
+                QVERIFY2(image.pixelColor(x, y) == yellow, qPrintable(QStringLiteral("column %1").arg(x)));
     }
 
     // "&" marks a mnemonic and takes no room; "&&" is one "&".

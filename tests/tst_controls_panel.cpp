@@ -3,10 +3,7 @@
 #include "platform/controls/imageview.h"
 #include "platform/controls/timebar.h"
 
-#include <QApplication>
 #include <QFontMetrics>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -211,33 +208,6 @@ private Q_SLOTS:
         bar.setRange(5, 5);
         bar.setPosition(5);
         QCOMPARE(bar.filledWidth(), 0);
-    }
-
-    // Hiding a panel that holds the focus leaves the focus with the window, not
-    // with the next control: an edit box must not take it and blink its caret
-    // on a screen where nobody asked for it.
-    void hidingAPanelLeavesTheFocusWithTheWindow()
-    {
-        QWidget window;
-        window.resize(300, 200);
-        BevelPanel panel(&window);
-        panel.setGeometry(0, 0, 300, 100);
-        QPushButton button(QStringLiteral("OK"), &panel);
-        QLineEdit edit(&window);
-        edit.setGeometry(0, 120, 300, 20);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        button.setFocus();
-        QCOMPARE(QApplication::focusWidget(), &button);
-
-        panel.hide();
-        QCOMPARE(QApplication::focusWidget(), &window);
-        QVERIFY(!edit.hasFocus());
-
-        panel.show();
-        edit.setFocus();
-        panel.hide(); // the focus is not in the panel: it stays where it is
-        QCOMPARE(QApplication::focusWidget(), &edit);
     }
 };
 

@@ -20,6 +20,10 @@ struct SeenBox
     QStringList buttons; // left to right
     QString defaultButton;
     QString escapeButton;
+    // How far the middle of the row of buttons lies from the middle of the
+    // box, and whether they stand side by side on one row.
+    int buttonsOffCentre = 0;
+    bool oneRow = true;
 };
 
 SeenBox look(QMessageBox *box)
@@ -33,6 +37,13 @@ SeenBox look(QMessageBox *box)
         [](QAbstractButton *a, QAbstractButton *b) { return a->x() < b->x(); });
     for (QAbstractButton *button : buttons)
         seen.buttons.append(button->text());
+    if (!buttons.isEmpty()) {
+        const QRect first = buttons.first()->geometry().translated(buttons.first()->parentWidget()->mapTo(box, QPoint()));
+        const QRect last = buttons.last()->geometry().translated(buttons.last()->parentWidget()->mapTo(box, QPoint()));
+        seen.buttonsOffCentre = (first.left() + last.right() + 1) / 2 - box->width() / 2;
+        for (QAbstractButton *button : buttons)
+            seen.oneRow = seen.oneRow && button->mapTo(box, QPoint()).y() == first.top();
+    }
     if (box->defaultButton())
         seen.defaultButton = box->defaultButton()->text();
     if (box->escapeButton())
@@ -153,7 +164,8 @@ private Q_SLOTS:
         QCOMPARE(user->errors(), QStringList { shown });
     }
 
-    // The real question: "確認", question icon, はい then いいえ; Enter gives 6, Esc 7, the close box 2.
+    // The real question: "確認", question icon, はい then いいえ side by side and centred;
+    // Enter gives 6, Esc 7, the close box 2.
     void realQuestionAnswersAsTheKeysSay_data()
     {
         QTest::addColumn<Answer>("answer");
@@ -176,6 +188,8 @@ private Q_SLOTS:
         QCOMPARE(seen.text, QStringLiteral("解答データを保存しますか？"));
         QCOMPARE(seen.icon, QMessageBox::Question);
         QCOMPARE(seen.buttons, QStringList({ QStringLiteral("はい(&Y)"), QStringLiteral("いいえ(&N)") }));
+        QVERIFY(seen.oneRow);
+        QVERIFY2(qAbs(seen.buttonsOffCentre) <= 1, qPrintable(QString::number(seen.buttonsOffCentre)));
         QCOMPARE(seen.defaultButton, QStringLiteral("はい(&Y)"));
         QCOMPARE(seen.escapeButton, QStringLiteral("いいえ(&N)"));
     }
@@ -198,6 +212,7 @@ private Q_SLOTS:
         QCOMPARE(seen.text, QStringLiteral("もんだいが えらばれていません！"));
         QCOMPARE(seen.icon, QMessageBox::NoIcon);
         QCOMPARE(seen.buttons, QStringList { QStringLiteral("OK") });
+        QVERIFY2(qAbs(seen.buttonsOffCentre) <= 1, qPrintable(QString::number(seen.buttonsOffCentre)));
         QCOMPARE(seen.defaultButton, QStringLiteral("OK"));
         QCOMPARE(seen.escapeButton, QStringLiteral("OK"));
     }

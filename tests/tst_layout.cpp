@@ -105,7 +105,11 @@ private slots:
         static const QStringList hidden{"P_GameMsg", "P_Ans", "LB_Set", "B_GiveUp"};
         QCOMPARE(w->isHidden(), hidden.contains(w->objectName()));
         QCOMPARE(w->pos(), bounds.topLeft());
-        if (!sizedByText)
+        // A label sized by its text takes the table's height (one line of its
+        // font); its width depends on the advances of the stand-in face.
+        if (sizedByText)
+            QCOMPARE(w->height(), bounds.height());
+        else
             QCOMPARE(w->size(), bounds.size());
     }
 
@@ -288,6 +292,8 @@ private slots:
         QCOMPARE(ownerAt({700, 60}, QStringLiteral("P_Ans")), QStringLiteral("P_Ans")); // over B_GiveUp
         QCOMPARE(ownerAt({400, 20}, QStringLiteral("P_Ans")), QStringLiteral("P_Ans")); // over Panel3
         QCOMPARE(ownerAt({385, 79}, QStringLiteral("P_Ans")), QStringLiteral("P_Ans")); // L_Msg but its lowest row
+        QCOMPARE(ownerAt({385, 80}), QStringLiteral("L_Msg"));                         // its lowest row shows
+        QCOMPARE(ownerAt({385, 81}), QString());                                       // and below it the window
         control("B_GiveUp")->hide();
         control("P_Ans")->hide();
         control("P_Miss")->show();

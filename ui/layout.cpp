@@ -9,7 +9,9 @@
 #include "platform/controls/listbox.h"
 #include "platform/controls/mouseupbutton.h"
 #include "platform/controls/pickcombobox.h"
+#include "platform/controls/pushbutton.h"
 #include "platform/controls/questioncombobox.h"
+#include "platform/controls/seenfocus.h"
 #include "platform/controls/stacking.h"
 #include "platform/controls/textlabel.h"
 #include "platform/controls/timebar.h"
@@ -137,7 +139,7 @@ void TForm1::createControls()
     B_GameStart = button<MouseUpButton>(P_Title, {24, 192, 337, 49}, QStringLiteral("はじめる"));
     B_GameStart->setFont(makeFont(PGothic, 32, true));
     B_GameStart->setHintText(QStringLiteral("Shift+Ctrl+クリックで解答設定モード"));
-    B_GameEnd = button<QPushButton>(P_Title, {384, 192, 193, 49}, QStringLiteral("やめる"));
+    B_GameEnd = button<PushButton>(P_Title, {384, 192, 193, 49}, QStringLiteral("やめる"));
     B_GameEnd->setFont(makeFont(PGothic, 32, true));
 
     GroupBox1 = new GroupFrame(P_Title);
@@ -148,7 +150,7 @@ void TForm1::createControls()
     L_QName->setFont(makeFont(PGothic, 24, true));
     setTextColour(L_QName, clBlue);
     L_QName->setCaption(QStringLiteral("もんだいをえらんでね"));
-    B_QChange = button<QPushButton>(GroupBox1, {11, 20, 145, 33}, QStringLiteral("もんだいをかえる"));
+    B_QChange = button<PushButton>(GroupBox1, {11, 20, 145, 33}, QStringLiteral("もんだいをかえる"));
 
     P_GameMsg = new BevelPanel(P_Title);
     P_GameMsg->setBevelOuter(BevelPanel::Bevel::None);
@@ -180,9 +182,9 @@ void TForm1::createControls()
     setTextColour(L_GMsg2, clRed);
     L_GMsg2->setCaption(QStringLiteral("もんだいはぜんぶおわったよ！"));
 
-    B_GameMsgOK = button<QPushButton>(P_GameMsg, {408, 200, 169, 41}, QStringLiteral("は　い"));
+    B_GameMsgOK = button<PushButton>(P_GameMsg, {408, 200, 169, 41}, QStringLiteral("は　い"));
     B_GameMsgOK->setFont(makeFont(PGothic, 24, true));
-    B_GameMsgNG = button<QPushButton>(P_GameMsg, {280, 200, 113, 41}, QStringLiteral("やめる"));
+    B_GameMsgNG = button<PushButton>(P_GameMsg, {280, 200, 113, 41}, QStringLiteral("やめる"));
     B_GameMsgNG->setFont(makeFont(PGothic, 24, true));
 
     Panel3 = panel(this, {375, 6, 360, 41});
@@ -230,7 +232,7 @@ void TForm1::createControls()
     PB_Time->setRange(0, 100);
     PB_Time->setPosition(100);
 
-    B_GiveUp = button<QPushButton>(this, {676, 54, 59, 25}, QStringLiteral("こうさん"));
+    B_GiveUp = button<PushButton>(this, {676, 54, 59, 25}, QStringLiteral("こうさん"));
 
     P_Ans = panel(this, {375, 4, 360, 76});
     P_Ans->hide();
@@ -239,21 +241,21 @@ void TForm1::createControls()
     LB_Ans->setGeometry(5, 5, 100, 66);
     LB_Ans->setFont(makeFont(Gothic, 12, false));
     LB_Ans->setItemHeight(12);
-    B_Add = button<QPushButton>(P_Ans, {192, 5, 65, 28}, QStringLiteral("追加/修正"));
-    B_Del = button<QPushButton>(P_Ans, {263, 5, 43, 22}, QStringLiteral("削除"));
-    B_End = button<QPushButton>(P_Ans, {312, 49, 43, 22}, QStringLiteral("終了"));
+    B_Add = button<PushButton>(P_Ans, {192, 5, 65, 28}, QStringLiteral("追加/修正"));
+    B_Del = button<PushButton>(P_Ans, {263, 5, 43, 22}, QStringLiteral("削除"));
+    B_End = button<PushButton>(P_Ans, {312, 49, 43, 22}, QStringLiteral("終了"));
     setTextColour(B_End, clBlack);
-    B_Check = button<QPushButton>(P_Ans, {312, 5, 43, 22}, QStringLiteral("確認"));
-    B_D1 = button<QPushButton>(P_Ans, {135, 7, 25, 25}, QStringLiteral("↑"));
-    B_D3 = button<QPushButton>(P_Ans, {135, 34, 25, 25}, QStringLiteral("↓"));
-    B_D4 = button<QPushButton>(P_Ans, {110, 20, 24, 25}, QStringLiteral("←"));
-    B_D2 = button<QPushButton>(P_Ans, {160, 20, 24, 25}, QStringLiteral("→"));
-    B_D6 = button<QPushButton>(P_Ans, {110, 46, 24, 25}, QStringLiteral("－"));
-    B_D5 = button<QPushButton>(P_Ans, {160, 46, 24, 25}, QStringLiteral("＋"));
+    B_Check = button<PushButton>(P_Ans, {312, 5, 43, 22}, QStringLiteral("確認"));
+    B_D1 = button<PushButton>(P_Ans, {135, 7, 25, 25}, QStringLiteral("↑"));
+    B_D3 = button<PushButton>(P_Ans, {135, 34, 25, 25}, QStringLiteral("↓"));
+    B_D4 = button<PushButton>(P_Ans, {110, 20, 24, 25}, QStringLiteral("←"));
+    B_D2 = button<PushButton>(P_Ans, {160, 20, 24, 25}, QStringLiteral("→"));
+    B_D6 = button<PushButton>(P_Ans, {110, 46, 24, 25}, QStringLiteral("－"));
+    B_D5 = button<PushButton>(P_Ans, {160, 46, 24, 25}, QStringLiteral("＋"));
     CB_Time = new PickComboBox(P_Ans);
     CB_Time->setGeometry(192, 51, 61, 20);
     CB_Time->setItems(TimeChoices());
-    B_Save = button<QPushButton>(P_Ans, {263, 49, 43, 22}, QStringLiteral("保存"));
+    B_Save = button<PushButton>(P_Ans, {263, 49, 43, 22}, QStringLiteral("保存"));
     setTextColour(B_Save, clBlack);
     LB_Set = new ListBox(P_Ans);
     LB_Set->setGeometry(16, 16, 57, 33);
@@ -289,4 +291,9 @@ void TForm1::createControls()
     for (QWidget *parent : std::initializer_list<QWidget *>{this, P_ImgA, P_ImgB, P_Title, GroupBox1, P_GameMsg,
                                                              Panel3, P_Miss, P_Ans})
         stackLikeWindows(parent);
+
+    // What a panel covers cannot be seen and takes no keys: CB_Q under P_Miss,
+    // the title screen under P_GameMsg, Panel3 and B_GiveUp under P_Ans. A
+    // control hidden or covered while it holds the focus leaves it to the window.
+    keepFocusOnSeenControls(this);
 }

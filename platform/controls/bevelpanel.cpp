@@ -107,10 +107,3 @@ void BevelPanel::paintEvent(QPaintEvent *)
     painter.drawText(
         r, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic | Qt::TextDontClip, m_caption);
 }
-
-void BevelPanel::setVisible(bool visible)
-{
-    if (!visible && isAncestorOf(QApplication::focusWidget()))
-        window()->setFocus(Qt::OtherFocusReason);
-    QWidget::setVisible(visible);
-}

@@ -38,11 +38,6 @@ public:
     int clientInset() const;
     QRect clientRect() const;
 
-    // A panel hidden while a control inside it has the focus gives the focus
-    // to the window, as the game's panels always did, instead of letting the
-    // next control take it (the question box would blink its caret at idle).
-    void setVisible(bool visible) override;
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -3,17 +3,26 @@
 #include "platform/errors.h"
 
 #include <QLineEdit>
+#include <QWheelEvent>
 
 ItemComboBox::ItemComboBox(QWidget *parent)
     : QComboBox(parent)
 {
     setMaxVisibleItems(8);
     // Every change of the selection that the program did not make is the user's
-    // (a pick in the open list, arrow keys, the wheel).
+    // (a pick in the open list, the arrow keys).
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
         if (!m_programChange)
             emit userChanged();
     });
+}
+
+// A stray turn of the wheel over a closed box (a child's or a parent's on the
+// way elsewhere) must not load another question or change the time limit:
+// the wheel is neither a pick nor an edit. The open list still scrolls.
+void ItemComboBox::wheelEvent(QWheelEvent *event)
+{
+    event->ignore();
 }
 
 void ItemComboBox::addItem(const QString &text)

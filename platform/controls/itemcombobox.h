@@ -4,7 +4,9 @@
 #include <QStringList>
 
 // The item list of a combo box as the game uses it. Changes by the program
-// raise no signal; userChanged() tells of the user's changes.
+// raise no signal; userChanged() tells of the user's changes: a pick in the
+// open list, the arrow keys, and (in an editable box) edits of its text. The
+// mouse wheel over the closed box changes nothing.
 class ItemComboBox : public QComboBox
 {
     Q_OBJECT
@@ -32,6 +34,8 @@ signals:
     void userChanged();
 
 protected:
+    void wheelEvent(QWheelEvent *event) override;
+
     // Runs a change of the program's own without raising userChanged().
     template <typename F> void quietly(F change)
     {

@@ -125,18 +125,20 @@ QItemSelectionModel::SelectionFlags ListBox::selectionCommand(
         : QItemSelectionModel::ClearAndSelect;
 }
 
+// Every mouse button selects the line it is pressed on (below the last line,
+// the last line) and clicks when it is released: the list does not tell the
+// left button from the right or the middle one.
 void ListBox::mousePressEvent(QMouseEvent *event)
 {
     QListWidget::mousePressEvent(event);
-    // Below the last line the last line is taken.
-    if (event->button() == Qt::LeftButton && count() > 0 && !indexAt(event->position().toPoint()).isValid())
+    if (count() > 0 && !indexAt(event->position().toPoint()).isValid())
         setItemIndex(count() - 1);
 }
 
 void ListBox::mouseReleaseEvent(QMouseEvent *event)
 {
     QListWidget::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && count() > 0)
+    if (count() > 0)
         emit userClicked();
 }
 

@@ -1,5 +1,6 @@
 #include "platform/controls/questioncombobox.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -24,17 +25,11 @@ QuestionComboBox::QuestionComboBox(QWidget *parent)
     setEditable(true);
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
+    // Qt selects the entry that matches the field exactly when editing
+    // finishes (the focus leaves, or Return): a change nobody made here.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     lineEdit()->installEventFilter(this);
     connect(lineEdit(), &QLineEdit::textEdited, this, &QuestionComboBox::userEdited);
-}
-
-void QuestionComboBox::setText(const QString &text)
-{
-    quietly([&] {
-        const int match = findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-        setCurrentIndex(match);
-        lineEdit()->setText(text);
-    });
 }
 
 void QuestionComboBox::keyPressEvent(QKeyEvent *event)
@@ -47,6 +42,13 @@ void QuestionComboBox::keyPressEvent(QKeyEvent *event)
     ItemComboBox::keyPressEvent(event);
 }
 
+// Input-method events reach the box (it holds the focus) and pass to the
+// edit field from there, or reach the edit field itself.
+void QuestionComboBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    inputMethodText(event);
+}
+
 bool QuestionComboBox::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
@@ -54,7 +56,35 @@ bool QuestionComboBox::eventFilter(QObject *watched, QEvent *event)
         if (!text.isEmpty() && typeCharacter(text))
             return true;
     }
+    if (watched == lineEdit() && event->type() == QEvent::InputMethod) {
+        inputMethodText(static_cast<QInputMethodEvent *>(event));
+        return true;
+    }
     return ItemComboBox::eventFilter(watched, event);
+}
+
+// What an input method commits (いぬ, typed in kana) is typed like keys and
+// completes by the same rule. While it only composes, the field shows the
+// composition and nothing is selected or raised.
+void QuestionComboBox::inputMethodText(QInputMethodEvent *event)
+{
+    QLineEdit *edit = lineEdit();
+    if (event->replacementLength() != 0) {
+        // Replacing text around the cursor is an edit like any other.
+        edit->event(event);
+        return;
+    }
+    if (event->commitString().isEmpty()) {
+        editing([&] { edit->event(event); });
+        return;
+    }
+    QInputMethodEvent endComposition;
+    editing([&] { edit->event(&endComposition); });
+    typeCharacter(event->commitString());
+    if (!event->preeditString().isEmpty()) {
+        QInputMethodEvent composing(event->preeditString(), event->attributes());
+        editing([&] { edit->event(&composing); });
+    }
 }
 
 // The text typed so far is what stands before the selection (the completed
@@ -81,9 +111,7 @@ bool QuestionComboBox::typeCharacter(const QString &character)
         return true;
     }
     // No entry fits: the character goes into the field and nothing is selected.
-    m_typing = true;
-    edit->insert(character);
-    m_typing = false;
+    editing([&] { edit->insert(character); });
     selectKeepingText(-1);
     emit userChanged();
     return true;

@@ -2,6 +2,7 @@
 
 #include "platform/controls/mnemonic.h"
 #include "platform/controls/stacking.h"
+#include "platform/fonts.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -73,11 +74,16 @@ void TextLabel::setCentredVertically(bool on)
     update();
 }
 
+int TextLabel::lineHeight() const
+{
+    return Platform::lineMetrics(font()).height;
+}
+
 QRect TextLabel::textRect() const
 {
     QRect r = rect();
     if (m_centredVertically)
-        r.translate(0, (height() - fontMetrics().height()) / 2);
+        r.translate(0, (height() - lineHeight()) / 2);
     return r;
 }
 
@@ -88,7 +94,7 @@ void TextLabel::adjustSize()
     const QFontMetrics metrics = fontMetrics();
     // An empty caption is measured as one blank, so the label keeps a size.
     const QString measured = withoutMnemonics(m_caption).isEmpty() ? QStringLiteral(" ") : m_caption;
-    resize(metrics.horizontalAdvance(withoutMnemonics(measured)), metrics.height());
+    resize(metrics.horizontalAdvance(withoutMnemonics(measured)), lineHeight());
 }
 
 void TextLabel::paintEvent(QPaintEvent *)
@@ -100,7 +106,10 @@ void TextLabel::paintEvent(QPaintEvent *)
     painter.setClipRect(text.intersected(rect()));
     painter.setFont(font());
     painter.setPen(textColor());
-    const QRect line(text.left(), text.top(), text.width(), fontMetrics().height());
+    // Qt puts the baseline at the face's own ascent below the top; the line's
+    // baseline is where the original faces put it.
+    const Platform::LineMetrics metrics = Platform::lineMetrics(font());
+    const QRect line(text.left(), text.top() + metrics.ascent - fontMetrics().ascent(), text.width(), metrics.height);
     painter.drawText(line, textFlags | int(m_alignment), m_caption);
 }
 

@@ -21,6 +21,10 @@ public:
     // of one line whenever caption or font change, keeping its left and top.
     void setAutoSize(bool on);
     bool autoSize() const { return m_autoSize; }
+    // The height of one line of its font, as the original faces measure it
+    // (Platform::lineMetrics); the text's baseline lies that line's ascent
+    // below the top of the text rectangle.
+    int lineHeight() const;
 
     // A transparent label draws only its text; an opaque one fills its
     // rectangle with its colour first (by default its parent's colour).
