@@ -26,6 +26,11 @@ void TForm1::LoadAnswers()
     if (lines == 0)
         return;
     TimeLimit = Platform::strToInt(LB_Ans->item(lines - 1));
+    // The clock left over from a question played before never reads more
+    // than the new limit allows (compared wide: a limit may be the largest
+    // number a file can hold).
+    if (qint64(TimeLeft) > qint64(TimeLimit) + 1)
+        TimeLeft = TimeLimit + 1;
     CB_Time->setItemIndex(TimeChoiceShown(TimeLimit));
     LB_Ans->deleteItem(lines - 1);
     AnswerCount = lines - 1;

@@ -8,7 +8,7 @@ PACKAGES=(
     qt6-base-dev libgl-dev
     libjpeg62-turbo-dev libsdl2-dev
     fonts-ipafont-gothic
-    xvfb xauth xdotool imagemagick
+    xvfb xauth xdotool imagemagick python3 python3-xlib
     clang libclang-rt-14-dev
     libbenchmark-dev
     dpkg-dev file desktop-file-utils appstream lintian

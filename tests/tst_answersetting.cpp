@@ -270,6 +270,22 @@ private slots:
         QCOMPARE(form.LB_Ans->items(), QStringList{"30   40   20   "});
     }
 
+    // The clock of a question played before never reads more than the
+    // limit of the question loaded since allows.
+    void aShorterLimitLoadedAfterPlayCutsTheClock()
+    {
+        addPictures(dir, QStringLiteral("neko"));
+        writeFile(dir + QStringLiteral("neko_Ans.txt"), "100  100  20   \r\n90\r\n");
+        TForm1 &form = game->start();
+        game->click(form.B_GameStart);
+        press(form.B_GiveUp);
+        QCOMPARE(form.TimeLeft, 90);
+        writeFile(dir + QStringLiteral("neko_Ans.txt"), "100  100  20   \r\n30\r\n");
+        game->click(form.B_GameStart, {5, 5}, Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier);
+        QCOMPARE(form.TimeLimit, 30);
+        QCOMPARE(form.TimeLeft, 31);
+    }
+
     // Whatever stops the reload after a save, the limit line goes to the file
     // only: a second save writes it once.
     void saveWithoutReloadKeepsNoLimitLine_data()
