@@ -16,7 +16,7 @@ declare -A RUNS=(
     [fuzz_jpeg]=15000
     [fuzz_linefile]=80000
     [fuzz_strtoint]=2000000
-    [fuzz_answerfile]=4000
+    [fuzz_answerfile]=8000
 )
 
 build_fuzz
