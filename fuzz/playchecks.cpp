@@ -3,7 +3,7 @@
 #include "fuzzsupport.h"
 
 #include "game/Pimukaro_Main.h"
-#include "platform/errors.h"
+#include "platform/guard.h"
 
 #include <QObject>
 #include <QPushButton>
@@ -19,16 +19,6 @@ void checkRecord(const TForm1 &form, const char *when)
         Fuzz::fail("the game record left its limits", QString::fromLatin1(when));
 }
 
-// The game's errors end what was running and are shown; play goes on.
-template <typename F>
-void guarded(F &&handler)
-{
-    try {
-        handler();
-    } catch (const EGameError &) {
-    }
-}
-
 } // namespace
 
 namespace Fuzz {
@@ -37,7 +27,7 @@ void playLoadedQuestion(TForm1 &form)
 {
     // The round: its start, the clock's first ticks, clicks everywhere the
     // file's circles and the picture's corners are.
-    guarded([&] { form.StartRound(); });
+    Platform::guarded([&] { form.StartRound(); });
     checkRecord(form, "after the announcement");
     if (form.GameState == gsPlaying) {
         form.Timer1Timer();
@@ -53,9 +43,10 @@ void playLoadedQuestion(TForm1 &form)
         checkRecord(form, "after the clicks");
     }
 
-    // The answer-setting mode: every line drawn, the last one nudged.
+    // The answer-setting mode: every line drawn, the last one nudged. Errors
+    // (a bad line) go to the error box, which the harness takes and drops.
     form.GameState = gsAnswerSetting;
-    guarded([&] { form.B_CheckClick(); });
+    Platform::guarded([&] { form.B_CheckClick(); });
     for (QPushButton *nudge : {form.B_D1, form.B_D2, form.B_D3, form.B_D4, form.B_D5, form.B_D6})
         form.B_D1Click(nudge);
     form.ShowTitle();

@@ -22,7 +22,6 @@
 
 #include <QPushButton>
 
-#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -191,11 +190,9 @@ void TForm1::Img_AnsMouseUp(Qt::MouseButton, int, QPoint pos)
     bool missed = true;
     for (int b = 1; b <= AnswerCount; ++b) {
         Answer &answer = Answers[b];
-        // Unsigned 64 bits hold every squared distance between 32-bit points.
-        const quint64 dx = quint64(std::abs(qint64(pos.x()) - answer.X));
-        const quint64 dy = quint64(std::abs(qint64(pos.y()) - answer.Y));
-        const quint64 r = quint64(std::abs(qint64(answer.R)));
-        if (answer.Found != 0 || r * r < dx * dx + dy * dy)
+        const qint64 dx = qint64(pos.x()) - answer.X;
+        const qint64 dy = qint64(pos.y()) - answer.Y;
+        if (answer.Found != 0 || qint64(answer.R) * answer.R < dx * dx + dy * dy)
             continue;
 
         ++FoundCount;
