@@ -1,6 +1,7 @@
 // Loading a question with CB_QChange: both pictures read, the overlay wiped,
 // the answer file read, and the window drawn with the new pictures (a JPEG's
-// pixels are decoded by that first drawing).
+// pixels are decoded by that first drawing). The drawing is what the event
+// loop does next: Qt paints the parts of the window the load changed.
 
 #include "bench/benchgame.h"
 #include "bench/scratchplay.h"
@@ -8,6 +9,9 @@
 #include "platform/controls/bevelpanel.h"
 #include "platform/controls/imageview.h"
 #include "platform/guard.h"
+
+#include <QCoreApplication>
+#include <QEvent>
 
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -28,12 +32,15 @@ void loadQuestion(benchmark::State &state, const QString &question)
     game.P_Title->hide();
     bench.takeProblem();
 
+    double drawingMs = 0;
     for (auto _ : state) {
         const auto started = std::chrono::steady_clock::now();
         Platform::guarded([&game] { game.CB_QChange(); });
-        game.repaint();
+        const auto loaded = std::chrono::steady_clock::now();
+        QCoreApplication::sendPostedEvents(&game, QEvent::UpdateRequest);
         const auto drawn = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(drawn - started).count());
+        drawingMs += std::chrono::duration<double, std::milli>(drawn - loaded).count();
 
         const QString problem = bench.takeProblem();
         if (!problem.isEmpty() || game.QuestionName != question || !game.Img_A->hasPicture()
@@ -42,6 +49,7 @@ void loadQuestion(benchmark::State &state, const QString &question)
             break;
         }
     }
+    state.counters["drawing_ms"] = benchmark::Counter(drawingMs, benchmark::Counter::kAvgIterations);
 }
 
 void BM_LoadJpegQuestion(benchmark::State &state)

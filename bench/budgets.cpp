@@ -16,6 +16,7 @@ const std::vector<Budget> &budgets()
         { "BM_LoadProgressiveJpegQuestion", "", "  ratio to its floor", "x", 1.5, 2,
             "BM_LoadProgressiveJpegFloor" },
         { "BM_LoadBitmapQuestion", "", "bitmap question loaded and drawn", "ms", 2, 2 },
+        { "BM_LoadBitmapQuestion", "drawing_ms", "  of which the window's drawing", "ms", -1, 2 },
         { "BM_LoadBitmapFloor", "", "  floor: both files read, rows copied", "ms", -1, 2 },
         { "BM_LoadBitmapQuestion", "", "  ratio to its floor", "x", 1.5, 2, "BM_LoadBitmapFloor" },
         { "BM_ScanQuestions99", "", "ScanQuestions over 99 questions", "ms", 10, 2 },
