@@ -1,5 +1,6 @@
 #include "game/Pimukaro_Main.h"
 #include "platform/fonts.h"
+#include "platform/memory.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -7,6 +8,7 @@
 
 int main(int argc, char *argv[])
 {
+    Platform::keepFreedMemory();
     Platform::substituteFaces();
     QApplication app(argc, argv);
     app.setWindowIcon(QIcon(QStringLiteral(":/pimukaro.png")));

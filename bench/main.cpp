@@ -6,6 +6,7 @@
 #include "bench/budgets.h"
 #include "bench/scratchplay.h"
 #include "platform/fonts.h"
+#include "platform/memory.h"
 #include "tools/asseterror.h"
 
 #include <QApplication>
@@ -16,6 +17,8 @@
 
 int main(int argc, char *argv[])
 {
+    // As the game does: its figures depend on it.
+    Platform::keepFreedMemory();
     // The probe processes inherit this, so every figure comes from the same platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

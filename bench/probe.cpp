@@ -15,6 +15,7 @@
 #include "platform/controls/questioncombobox.h"
 #include "platform/dispatch.h"
 #include "platform/fonts.h"
+#include "platform/memory.h"
 #include "platform/guard.h"
 #include "tests/support/installed.h"
 #include "tests/support/recordingspeaker.h"
@@ -108,6 +109,7 @@ long peakResidentKb()
 int main(int argc, char *argv[])
 {
     const std::int64_t mainStarted = BenchClock::monotonicNs();
+    Platform::keepFreedMemory();
     Platform::substituteFaces();
     QApplication app(argc, argv);
     app.setWindowIcon(QIcon(QStringLiteral(":/pimukaro.png")));
