@@ -3,6 +3,7 @@
 #include "platform/errors.h"
 #include "platform/picture.h"
 
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -123,6 +124,43 @@ private Q_SLOTS:
         QCOMPARE(image.pixelColor(100, 352), green);
     }
 
+    // A picture that covered the whole view, once taken away or replaced by a
+    // smaller one, leaves nothing of itself behind: the panel is painted there
+    // again.
+    void uncoveredPanelIsPaintedAgain_data()
+    {
+        QTest::addColumn<int>("side"); // of the new picture; 0 for none
+        QTest::addColumn<QPoint>("uncovered");
+        QTest::newRow("picture taken away") << 0 << QPoint(100, 100);
+        QTest::newRow("smaller picture") << 200 << QPoint(300, 300);
+    }
+    void uncoveredPanelIsPaintedAgain()
+    {
+        QFETCH(int, side);
+        QFETCH(QPoint, uncovered);
+        // The panel inside a window, holding the picture alone, as picture A's
+        // panel lies in the game's window.
+        QWidget window;
+        window.resize(400, 400);
+        PictureB b;
+        b.panel.setParent(&window);
+        b.panel.move(20, 20);
+        b.overlay->hide();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto shownAt = [&window](QPoint inPanel) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+            const QImage image = window.screen()->grabWindow(window.winId()).toImage();
+            return image.pixelColor(inPanel + QPoint(20, 20));
+        };
+        QCOMPARE(shownAt(uncovered), sceneColour(uncovered.x(), uncovered.y()));
+        if (side == 0)
+            b.picture->clear();
+        else
+            b.picture->setPicture(scene(side, side));
+        QCOMPARE(shownAt(uncovered), green);
+    }
+
     // An empty view draws nothing: the parent shows through.
     void emptyViewShowsTheParent()
     {
@@ -155,6 +193,19 @@ private Q_SLOTS:
         b.ring(100, 100, 20);
         QVERIFY(b.shown() != before);
         b.wipe();
+        QCOMPARE(b.shown(), before);
+    }
+
+    // White drawn over the rings wipes them, as on a fresh overlay.
+    void whiteOverRingsWipesThem()
+    {
+        PictureB b;
+        b.wipe();
+        const QImage before = b.shown();
+        b.ring(100, 100, 20);
+        Canvas &canvas = b.overlay->canvas();
+        canvas.setPenColor(Qt::white);
+        canvas.rectangle(0, 0, 350, 350);
         QCOMPARE(b.shown(), before);
     }
 

@@ -31,10 +31,20 @@ void order(int &a, int &b)
 
 } // namespace
 
-Canvas::Canvas(QImage &image, std::function<void()> changed)
+Canvas::Canvas(QImage &image, bool blank, std::function<void()> changed)
     : m_image(image)
     , m_changed(std::move(changed))
+    , m_blank(blank)
 {
+}
+
+bool Canvas::willPaint()
+{
+    const bool allWhite = m_penColor.rgb() == 0xffffffffu && m_brushColor.rgb() == 0xffffffffu;
+    if (m_blank && allWhite)
+        return false;
+    m_blank = m_blank && allWhite;
+    return true;
 }
 
 void Canvas::setPenColor(const QColor &color)
@@ -49,6 +59,8 @@ void Canvas::setPenWidth(int width)
 
 void Canvas::rectangle(int x1, int y1, int x2, int y2)
 {
+    if (!willPaint())
+        return;
     order(x1, x2);
     order(y1, y2);
     if (x1 < x2 && y1 < y2) {
@@ -101,6 +113,8 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2)
 
 void Canvas::ellipse(int x1, int y1, int x2, int y2)
 {
+    if (!willPaint())
+        return;
     order(x1, x2);
     order(y1, y2);
     if (x1 < x2 && y1 < y2) {

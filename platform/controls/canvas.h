@@ -16,7 +16,8 @@ class QImage;
 class Canvas
 {
 public:
-    Canvas(QImage &image, std::function<void()> changed);
+    // blank: every pixel of image is white, as a new overlay is.
+    Canvas(QImage &image, bool blank, std::function<void()> changed);
 
     void setPenColor(const QColor &color);
     QColor penColor() const { return m_penColor; }
@@ -24,6 +25,8 @@ public:
     void setPenWidth(int width);
     int penWidth() const { return m_penWidth; }
     QColor brushColor() const { return m_brushColor; }
+    // Every pixel still white: nothing but white has been drawn on a blank bitmap.
+    bool blank() const { return m_blank; }
 
     // Filled with the brush, outlined with the pen centred on the border
     // rows and columns x1, x2 - 1, y1, y2 - 1: with a 1-pixel pen it covers
@@ -37,9 +40,13 @@ public:
     void ellipse(int x1, int y1, int x2, int y2);
 
 private:
+    // False when the shape cannot change a pixel: white on a blank bitmap.
+    bool willPaint();
+
     QImage &m_image;
     std::function<void()> m_changed;
     QColor m_penColor = Qt::black;
     int m_penWidth = 1;
     QColor m_brushColor = Qt::white;
+    bool m_blank;
 };

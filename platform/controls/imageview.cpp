@@ -65,8 +65,10 @@ void ImageView::setTransparent(bool on)
 
 Canvas &ImageView::canvas()
 {
+    bool blank = false;
     if (!m_picture) {
         m_picture = newBitmap(size());
+        blank = true;
         pictureChanged();
     }
     QImage *bitmap = m_picture->bitmap();
@@ -76,7 +78,7 @@ Canvas &ImageView::canvas()
         // The canvas writes whole 32-bit pixels.
         if (bitmap->format() != QImage::Format_RGB32 && bitmap->format() != QImage::Format_ARGB32)
             *bitmap = bitmap->convertToFormat(QImage::Format_RGB32);
-        m_canvas = std::make_unique<Canvas>(*bitmap, [this] { pictureChanged(); });
+        m_canvas = std::make_unique<Canvas>(*bitmap, blank, [this] { pictureChanged(); });
     }
     return *m_canvas;
 }
@@ -85,7 +87,23 @@ void ImageView::pictureChanged()
 {
     m_maskedStale = true;
     m_masked = QImage();
+    updateOpaque();
     update();
+}
+
+// A picture that covers the whole view hides what lies beneath it, so Qt
+// need not paint the panel there first.
+void ImageView::updateOpaque()
+{
+    const bool covers = m_picture && !m_transparent && m_picture->size().width() >= width()
+        && m_picture->size().height() >= height();
+    if (covers != testAttribute(Qt::WA_OpaquePaintEvent))
+        setAttribute(Qt::WA_OpaquePaintEvent, covers);
+}
+
+void ImageView::resizeEvent(QResizeEvent *)
+{
+    updateOpaque();
 }
 
 // Null when there is nothing to draw. A decoding error is reported once,
@@ -110,13 +128,21 @@ const QImage *ImageView::imageToDraw()
 void ImageView::paintEvent(QPaintEvent *)
 {
     const QImage *image = imageToDraw();
-    if (!image || image->isNull())
+    if (!image || image->isNull()) {
+        // Pixels that could not be had at all (no memory for them): the
+        // panel's colour rather than whatever was drawn there before.
+        if (testAttribute(Qt::WA_OpaquePaintEvent))
+            QPainter(this).fillRect(rect(), palette().window());
         return;
+    }
     QPainter painter(this);
     if (!m_transparent) {
         painter.drawImage(0, 0, *image);
         return;
     }
+    // A wiped overlay: all of it see-through, nothing to work out or draw.
+    if (m_canvas && m_canvas->blank())
+        return;
     if (m_maskedStale) {
         m_masked = withWhiteSeeThrough(*image);
         m_maskedStale = false;

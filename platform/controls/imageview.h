@@ -47,10 +47,12 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     const QImage *imageToDraw();
     void pictureChanged();
+    void updateOpaque();
 
     std::unique_ptr<Picture> m_picture;
     std::unique_ptr<Canvas> m_canvas;
