@@ -164,9 +164,9 @@ private:
             const Circle &c = answer.circle;
             if (!picture.contains(c.x, c.y))
                 problem(lineText(answer.number, QStringLiteral("円の中心 (%1, %2) が絵の外です。").arg(c.x).arg(c.y)));
-            if (c.r < MinRadius || c.r > MaxRadius)
+            if (c.r < SmallestRadius || c.r > LargestRadius)
                 problem(lineText(answer.number,
-                    QStringLiteral("円の半径 %1 は %2 から %3 の間にしてください。").arg(c.r).arg(MinRadius).arg(MaxRadius)));
+                    QStringLiteral("円の半径 %1 は %2 から %3 の間にしてください。").arg(c.r).arg(SmallestRadius).arg(LargestRadius)));
             if (!differsWithin(pictures, c))
                 problem(lineText(answer.number,
                     QStringLiteral("円 (%1, %2) 半径 %3 の中で、絵 A と絵 B はまったく同じです。").arg(c.x).arg(c.y).arg(c.r)));

@@ -2,13 +2,6 @@
 
 namespace Author {
 
-bool hits(const Circle &circle, int px, int py)
-{
-    const qint64 dx = qint64(px) - circle.x;
-    const qint64 dy = qint64(py) - circle.y;
-    return dx * dx + dy * dy <= qint64(circle.r) * circle.r;
-}
-
 bool overlap(const Circle &a, const Circle &b)
 {
     const qint64 dx = qint64(a.x) - b.x;

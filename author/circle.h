@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/answerlines.h"
+
 #include <QRect>
 
 #include <vector>
@@ -15,11 +17,11 @@ struct Circle
     friend bool operator==(const Circle &, const Circle &) = default;
 };
 
-inline constexpr int MinRadius = 10;
-inline constexpr int MaxRadius = 99;
-
 // Whether a click on the pixel (px, py) hits the circle, as the game decides.
-bool hits(const Circle &circle, int px, int py);
+inline bool hits(const Circle &circle, int px, int py)
+{
+    return HitsAnswerCircle(circle.x, circle.y, circle.r, px, py);
+}
 
 // Whether two circles share any part of the picture.
 bool overlap(const Circle &a, const Circle &b);

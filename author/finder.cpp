@@ -237,7 +237,7 @@ Circle enclosing(const std::vector<QPoint> &pixels, const QRect &bounds, int mar
 
 Circle clamped(Circle circle)
 {
-    circle.r = std::clamp(circle.r, MinRadius, MaxRadius);
+    circle.r = std::clamp(circle.r, SmallestRadius, LargestRadius);
     return circle;
 }
 
@@ -246,7 +246,7 @@ Circle clamped(Circle circle)
 std::vector<Circle> circlesForArea(const ChangedArea &area, int margin)
 {
     const Circle whole = enclosing(area.pixels, area.bounds, margin);
-    if (whole.r <= MaxRadius)
+    if (whole.r <= LargestRadius)
         return {clamped(whole)};
     const int columns = (area.bounds.width() + SplitSide - 1) / SplitSide;
     const int rows = (area.bounds.height() + SplitSide - 1) / SplitSide;

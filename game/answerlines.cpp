@@ -38,6 +38,13 @@ int TimeChoiceIndex(qint32 seconds)
     return int(s > 120 ? s / 60 + 7 : (s - 30) / 10);
 }
 
+bool HitsAnswerCircle(qint32 x, qint32 y, qint32 r, qint32 px, qint32 py)
+{
+    const qint64 dx = qint64(px) - x;
+    const qint64 dy = qint64(py) - y;
+    return dx * dx + dy * dy <= qint64(r) * r;
+}
+
 const QStringList &TimeChoices()
 {
     static const QStringList choices {QStringLiteral("30"), QStringLiteral("40"), QStringLiteral("50"),

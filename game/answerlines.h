@@ -16,6 +16,14 @@ void ParseAnswerLine(const QString &line, qint32 &x, qint32 &y, qint32 &r);
 // it may fall outside the list for limits of 20 or below and 360 or above.
 int TimeChoiceIndex(qint32 seconds);
 
+// The radii the answer-setting mode lets a circle take.
+inline constexpr int SmallestRadius = 10;
+inline constexpr int LargestRadius = 99;
+
+// Whether a click on the pixel (px, py) finds the answer circle at (x, y) of
+// radius r: its edge counts. In 64 bits, so no value a file holds overflows.
+bool HitsAnswerCircle(qint32 x, qint32 y, qint32 r, qint32 px, qint32 py);
+
 // The entry to show for a limit: the rule's entry, or the nearest end of the
 // list when the rule points past it.
 int TimeChoiceShown(qint32 seconds);

@@ -13,8 +13,6 @@
 
 namespace {
 constexpr int LastPixel = 349;
-constexpr int SmallestRadius = 10;
-constexpr int LargestRadius = 99;
 constexpr int NudgeStep = 2;
 constexpr int NewMarkRadius = 20;
 } // namespace

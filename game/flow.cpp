@@ -4,6 +4,7 @@
 
 #include "game/Pimukaro_Main.h"
 
+#include "game/answerlines.h"
 #include "game/texts.h"
 #include "platform/controls/bevelpanel.h"
 #include "platform/controls/imageview.h"
@@ -190,9 +191,7 @@ void TForm1::Img_AnsMouseUp(Qt::MouseButton, int, QPoint pos)
     bool missed = true;
     for (int b = 1; b <= AnswerCount; ++b) {
         Answer &answer = Answers[b];
-        const qint64 dx = qint64(pos.x()) - answer.X;
-        const qint64 dy = qint64(pos.y()) - answer.Y;
-        if (answer.Found != 0 || qint64(answer.R) * answer.R < dx * dx + dy * dy)
+        if (answer.Found != 0 || !HitsAnswerCircle(answer.X, answer.Y, answer.R, pos.x(), pos.y()))
             continue;
 
         ++FoundCount;
