@@ -94,20 +94,17 @@ bool copyRows(const QString &path, QImage *image)
     return true;
 }
 
-QString picturePath(const QString &question, const QString &side, const QString &extension)
+// Reads both pictures of the question with read, again and again.
+void readPair(benchmark::State &state, const QString &question, const QString &extension,
+              bool (*read)(const QString &, QImage *), const char *failure)
 {
-    return BenchGame::instance().playFolder() + ScratchPlay::loadingFolder + QLatin1Char('/') + question + side
-        + extension;
-}
-
-void jpegFloor(benchmark::State &state, const QString &question)
-{
-    const QString a = picturePath(question, QStringLiteral("_A"), QStringLiteral(".jpg"));
-    const QString b = picturePath(question, QStringLiteral("_B"), QStringLiteral(".jpg"));
+    const QString stem = BenchGame::instance().playFolder() + ScratchPlay::loadingFolder + QLatin1Char('/') + question;
+    const QString a = stem + QStringLiteral("_A") + extension;
+    const QString b = stem + QStringLiteral("_B") + extension;
     QImage imageA, imageB;
     for (auto _ : state) {
-        if (!decodeFile(a, &imageA) || !decodeFile(b, &imageB)) {
-            state.SkipWithError("the pictures do not decode");
+        if (!read(a, &imageA) || !read(b, &imageB)) {
+            state.SkipWithError(failure);
             break;
         }
         benchmark::DoNotOptimize(imageA.constBits());
@@ -117,27 +114,19 @@ void jpegFloor(benchmark::State &state, const QString &question)
 
 void BM_LoadJpegFloor(benchmark::State &state)
 {
-    jpegFloor(state, ScratchPlay::jpegQuestion);
+    readPair(state, ScratchPlay::jpegQuestion, QStringLiteral(".jpg"), decodeFile, "the pictures do not decode");
 }
 
 void BM_LoadProgressiveJpegFloor(benchmark::State &state)
 {
-    jpegFloor(state, ScratchPlay::progressiveQuestion);
+    readPair(state, ScratchPlay::progressiveQuestion, QStringLiteral(".jpg"), decodeFile,
+             "the pictures do not decode");
 }
 
 void BM_LoadBitmapFloor(benchmark::State &state)
 {
-    const QString a = picturePath(ScratchPlay::bitmapQuestion, QStringLiteral("_A"), QStringLiteral(".bmp"));
-    const QString b = picturePath(ScratchPlay::bitmapQuestion, QStringLiteral("_B"), QStringLiteral(".bmp"));
-    QImage imageA, imageB;
-    for (auto _ : state) {
-        if (!copyRows(a, &imageA) || !copyRows(b, &imageB)) {
-            state.SkipWithError("the pictures are not plain bitmaps");
-            break;
-        }
-        benchmark::DoNotOptimize(imageA.constBits());
-        benchmark::DoNotOptimize(imageB.constBits());
-    }
+    readPair(state, ScratchPlay::bitmapQuestion, QStringLiteral(".bmp"), copyRows,
+             "the pictures are not plain bitmaps");
 }
 
 } // namespace
