@@ -7,6 +7,8 @@ PACKAGES=(
     g++ cmake make pkg-config
     qt6-base-dev libgl-dev
     libjpeg62-turbo-dev libsdl2-dev
+    # the question maker's image work: only modules that bring no second GUI toolkit
+    libopencv-core-dev libopencv-imgproc-dev libopencv-video-dev libopencv-photo-dev
     fonts-ipafont-gothic
     xvfb xauth xdotool imagemagick python3 python3-xlib
     clang libclang-rt-14-dev
