@@ -2,6 +2,7 @@
 // circles and checks question folders. The work is in the pimukaro_author library.
 
 #include "author/cli.h"
+#include "author/quietreaders.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
 {
     // Pictures are read, scaled and written without any window system.
     QCoreApplication app(argc, argv);
+    Author::keepImageReadersQuiet();
     const Author::Outcome outcome = Author::runAuthor(app.arguments().mid(1));
     std::fwrite(outcome.out.constData(), 1, std::size_t(outcome.out.size()), stdout);
     std::fwrite(outcome.err.constData(), 1, std::size_t(outcome.err.size()), stderr);

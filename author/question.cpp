@@ -1,5 +1,7 @@
 #include "author/question.h"
 
+#include "author/square.h"
+
 #include "game/Pimukaro_Main.h"
 #include "game/answerlines.h"
 #include "game/questionfiles.h"
@@ -42,15 +44,9 @@ QStringList answerFileLines(const std::vector<Circle> &circles, int limit)
     return lines;
 }
 
-QString proposalProblem(const std::vector<Circle> &circles)
+bool isQuestionSized(QSize picture)
 {
-    if (circles.empty())
-        return QStringLiteral("絵 A と絵 B の違いが見つかりませんでした。");
-    if (circles.size() > std::size_t(MaxAnswers))
-        return QStringLiteral("違いが %1 か所もあり、ゲームが使える %2 か所を超えます。同じ場所から撮った 2 枚か確かめてください。")
-            .arg(circles.size())
-            .arg(MaxAnswers);
-    return QString();
+    return picture == QSize(QuestionSide, QuestionSide);
 }
 
 QString messageLine(const QString &subject, const QString &text)

@@ -39,9 +39,9 @@ PicturePair loadQuestionPictures(const QString &folder, const QString &name);
 // The lines of an answer file: one answer line per circle, then the limit.
 QStringList answerFileLines(const std::vector<Circle> &circles, int limit);
 
-// Why the proposed circles cannot make an answer file, or empty: none at
-// all, or more than the game keeps (two photos not taken from one place).
-QString proposalProblem(const std::vector<Circle> &circles);
+// Whether a picture has the size the game's views show whole: a circle
+// beyond it could never be clicked.
+bool isQuestionSized(QSize picture);
 
 // One line of a message for the person at the keyboard, naming the question
 // (or the folder) first.

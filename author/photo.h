@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+namespace Author {
+
+// Photos are worked on with their shorter side at least this long: three
+// times a question's side, so any square of a third of the photo or more
+// still gives a sharp picture.
+inline constexpr int WorkingShortSide = 1050;
+
+// A photo of any size and kind Qt reads, upright as the camera recorded it,
+// opaque (see-through parts white) in RGB32. A JPEG is decoded at a half, a
+// quarter or an eighth of its size when that keeps the working side; other
+// kinds far larger than that are shrunk after reading. `fullSize`, when
+// given, receives the photo's own upright size, to which any square the
+// person names refers. Empty, with `why` said in Japanese, when it cannot be read.
+std::optional<QImage> readPhoto(const QString &fileName, QString &why, QSize *fullSize = nullptr);
+
+} // namespace Author
