@@ -5,7 +5,6 @@
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
-#include <cfloat>
 #include <vector>
 
 namespace Author {
@@ -13,7 +12,7 @@ namespace Author {
 namespace {
 
 // Colour distances (CIE76) below this never count: far above what JPEG at
-// quality 70 or a camera's gentle noise leaves after the nearest match, and
+// quality 70 or a camera's gentle noise leaves outside the range of the neighbours, and
 // far below a toy moved, taken away or painted another colour.
 constexpr float LeastSureDistance = 11.0f;
 // However noisy the pair, a plain change of colour still counts.
@@ -29,23 +28,24 @@ cv::Mat labOf(const cv::Mat &bgr)
     return lab;
 }
 
-// For each pixel of `to`, the distance to the closest colour among the 3 x 3
-// pixels around the same place in `from`.
-cv::Mat nearestDistance(const cv::Mat &to, const cv::Mat &from)
+// For each pixel of `to`, how far its colour lies outside the range of the
+// 3 x 3 pixels around the same place in `from`, channel by channel: a colour
+// blended from neighbours, as an edge moved by a fraction of a pixel gives,
+// lies inside that range.
+cv::Mat outsideDistance(const cv::Mat &to, const cv::Mat &from)
 {
-    cv::Mat padded;
-    cv::copyMakeBorder(from, padded, 1, 1, 1, 1, cv::BORDER_REPLICATE);
-    cv::Mat best(to.size(), CV_32F, cv::Scalar(FLT_MAX));
-    cv::Mat difference, squared, summed;
-    for (int dy = 0; dy <= 2; ++dy)
-        for (int dx = 0; dx <= 2; ++dx) {
-            cv::subtract(to, padded(cv::Rect(dx, dy, to.cols, to.rows)), difference);
-            cv::multiply(difference, difference, squared);
-            cv::transform(squared, summed, cv::Matx13f(1, 1, 1));
-            cv::min(best, summed, best);
-        }
-    cv::sqrt(best, best);
-    return best;
+    cv::Mat lowest, highest;
+    cv::erode(from, lowest, cv::Mat(), cv::Point(-1, -1), 1, cv::BORDER_REPLICATE);
+    cv::dilate(from, highest, cv::Mat(), cv::Point(-1, -1), 1, cv::BORDER_REPLICATE);
+    cv::Mat above, below;
+    cv::subtract(to, highest, above);
+    cv::subtract(lowest, to, below);
+    cv::Mat outside = cv::max(above, 0.0f) + cv::max(below, 0.0f);
+    cv::multiply(outside, outside, outside);
+    cv::Mat distance;
+    cv::transform(outside, distance, cv::Matx13f(1, 1, 1));
+    cv::sqrt(distance, distance);
+    return distance;
 }
 
 // The threshold for a sure change from the pair's noise: a change may cover
@@ -71,7 +71,7 @@ cv::Mat changedPixels(const cv::Mat &a, const cv::Mat &b)
     CV_Assert(a.size() == b.size() && a.type() == CV_8UC3 && b.type() == CV_8UC3);
     const cv::Mat labA = labOf(a);
     const cv::Mat labB = labOf(b);
-    const cv::Mat distance = cv::max(nearestDistance(labB, labA), nearestDistance(labA, labB));
+    const cv::Mat distance = cv::max(outsideDistance(labB, labA), outsideDistance(labA, labB));
     const float sure = sureDistance(distance);
 
     cv::Mat seeds = distance >= sure;
