@@ -21,7 +21,7 @@ namespace {
 constexpr int FineSide = 640;
 // Below this correlation of the registered grey pictures the two photos do
 // not show one scene; a pair with a few changes stays far above it.
-constexpr double LeastCorrelation = 0.75;
+constexpr double LeastCorrelation = 0.5;
 // A hand-held second shot moves each corner by a few percent of the photo;
 // more than this is not the same view.
 constexpr double FarthestCornerShift = 0.15;
@@ -91,7 +91,7 @@ bool plausible(const cv::Matx33d &aToB, QSize a, QSize b)
 }
 
 // The part of A that B covers: B's corners brought into A, and the largest
-// upright rectangle inside them, a pixel in from the interpolated edge.
+// upright rectangle inside them.
 QRect coveredPart(const cv::Matx33d &aToB, QSize a, QSize b)
 {
     const cv::Matx33d bToA = aToB.inv();
@@ -99,10 +99,10 @@ QRect coveredPart(const cv::Matx33d &aToB, QSize a, QSize b)
     const cv::Point2d tr = mapped(bToA, {double(b.width() - 1), 0});
     const cv::Point2d br = mapped(bToA, {double(b.width() - 1), double(b.height() - 1)});
     const cv::Point2d bl = mapped(bToA, {0, double(b.height() - 1)});
-    const int left = int(std::ceil(std::max(tl.x, bl.x))) + 1;
-    const int top = int(std::ceil(std::max(tl.y, tr.y))) + 1;
-    const int right = int(std::floor(std::min(tr.x, br.x))) - 1;
-    const int bottom = int(std::floor(std::min(bl.y, br.y))) - 1;
+    const int left = int(std::ceil(std::max(tl.x, bl.x) - 1e-3));
+    const int top = int(std::ceil(std::max(tl.y, tr.y) - 1e-3));
+    const int right = int(std::floor(std::min(tr.x, br.x) + 1e-3));
+    const int bottom = int(std::floor(std::min(bl.y, br.y) + 1e-3));
     return QRect(QPoint(left, top), QPoint(right, bottom)) & QRect(QPoint(0, 0), a);
 }
 
@@ -129,13 +129,21 @@ AlignedPair alignPhotos(const QImage &a, const QImage &b, const std::atomic_bool
     cv::resize(fineB, coarseB, cv::Size(), 0.5, 0.5, cv::INTER_AREA);
     const cv::Matx33d halve = scaling(double(coarseA.cols) / fine.width, double(coarseA.rows) / fine.height);
 
-    // The first guess: the shift that best lines up the coarse pictures.
+    // Two first guesses: the shift that best lines up the coarse pictures,
+    // and none at all (a steady hand over a plain table); the turn and the
+    // scale are found from each, and the one that fits better goes on.
     cv::Mat window;
     cv::createHanningWindow(window, coarseA.size(), CV_32F);
     const cv::Point2d shift = cv::phaseCorrelate(coarseA, coarseB, window);
     cv::Matx33d warp(1, 0, shift.x, 0, 1, shift.y, 0, 0, 1);
-    // Coarse to fine: the turn and the scale first, then the perspective.
     double correlation = refined(coarseA, coarseB, warp, cv::MOTION_AFFINE, 60);
+    cv::Matx33d still = cv::Matx33d::eye();
+    if (const double stillCorrelation = refined(coarseA, coarseB, still, cv::MOTION_AFFINE, 60);
+        stillCorrelation > correlation) {
+        warp = still;
+        correlation = stillCorrelation;
+    }
+    // Then the perspective, at the fine level.
     if (correlation >= 0 && !stopped(cancel)) {
         warp = halve.inv() * warp * halve;
         correlation = refined(fineA, fineB, warp, cv::MOTION_HOMOGRAPHY, 40);
@@ -161,7 +169,7 @@ AlignedPair alignPhotos(const QImage &a, const QImage &b, const std::atomic_bool
 
     cv::Mat laid;
     cv::warpPerspective(toMat(b), laid, cv::Mat(aToB), cv::Size(a.width(), a.height()),
-        cv::INTER_LINEAR | cv::WARP_INVERSE_MAP, cv::BORDER_CONSTANT, cv::Scalar(255, 255, 255));
+        cv::INTER_LINEAR | cv::WARP_INVERSE_MAP, cv::BORDER_REPLICATE);
     if (stopped(cancel)) {
         pair.cancelled = true;
         return pair;

@@ -14,7 +14,8 @@ namespace Author {
 // Photo B laid over photo A: what a second shot taken by hand needs.
 struct AlignedPair
 {
-    QImage b; // B in A's frame and size, its exposure and colours matched to A's
+    QImage b; // B in A's frame and size, its exposure and colours matched to A's; its edge
+              // pixels repeated beyond what it covers
     QRect common; // the part of A that B covers
     QTransform aToB; // where each point of A lies in the photo B as given
     QString problem; // why B could not be laid over A (in Japanese), or empty

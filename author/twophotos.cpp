@@ -55,7 +55,10 @@ TwoPhotoQuestion questionFromTwoPhotos(const QImage &photoA, const QImage &photo
     if (aligned.cancelled || !aligned.problem.isEmpty())
         return question;
     question.square = square.value_or(middleSquare(aligned.common));
-    if (!aligned.common.contains(question.square)) {
+    // A square that overhangs what B covers by a pixel or two (a photo held
+    // still, a square to the very edge) still sees B's edge there.
+    constexpr int Overhang = 2;
+    if (!aligned.common.adjusted(-Overhang, -Overhang, Overhang, Overhang).contains(question.square)) {
         question.problem = QStringLiteral("四角 %1,%2,%3 には、写真 B に写っていないところがあります。2 枚に写っている部分（%4,%5 から %6 x %7）の中にしてください。")
                                .arg(question.square.x())
                                .arg(question.square.y())
