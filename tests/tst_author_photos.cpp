@@ -3,10 +3,16 @@
 // Questions from two photos taken by hand: every difference one circle,
 // nothing else marked, picture B the same as A outside the circles.
 
+#include "author/make.h"
+#include "author/photo.h"
 #include "author/square.h"
 #include "author/twophotos.h"
 #include "bench/handheldpairs.h"
+#include "tools/imagewriters.h"
 
+#include <QFile>
+#include <QImageWriter>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -35,6 +41,31 @@ std::vector<Place> inSquare(const std::vector<HandHeldPairs::Truth> &truth, cons
 bool inside(const Place &place, const Circle &c)
 {
     return std::hypot(c.x - place.x, c.y - place.y) <= place.r + 2;
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// A JPEG with an Exif block saying how the camera was held (orientation 6:
+// the picture must be turned a quarter clockwise to stand upright).
+QByteArray withOrientation(const QByteArray &jpeg, quint16 orientation)
+{
+    QByteArray tiff("II*\0\x08\0\0\0", 8);
+    tiff += QByteArray("\x01\0", 2); // one entry
+    tiff += QByteArray("\x12\x01\x03\0\x01\0\0\0", 8); // 0x0112, SHORT, 1
+    tiff += char(orientation & 0xff);
+    tiff += char(orientation >> 8);
+    tiff += QByteArray(2, '\0');
+    tiff += QByteArray(4, '\0'); // no next directory
+    const QByteArray body = QByteArray("Exif\0\0", 6) + tiff;
+    QByteArray app1("\xff\xe1", 2);
+    app1 += char((body.size() + 2) >> 8);
+    app1 += char((body.size() + 2) & 0xff);
+    return jpeg.left(2) + app1 + body + jpeg.mid(2);
 }
 
 } // namespace
@@ -113,6 +144,75 @@ private slots:
         else
             QCOMPARE(question.problem, problem);
         QVERIFY(question.circles.empty());
+    }
+
+    // A phone photo of 48 megapixels or more, or a 16-bit PNG over Qt's
+    // default 128 MB, is read; shrunk to the working size, its own size kept.
+    void readsLargePhotos()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("deep.png"));
+        {
+            QImage deep(4200, 4200, QImage::Format_RGBA64);
+            deep.fill(QColor(0x20, 0x80, 0xc0));
+            QImageWriter writer(path, "png");
+            QVERIFY(writer.write(deep));
+        }
+        QString why;
+        QSize full;
+        const std::optional<QImage> photo = Author::readPhoto(path, why, &full);
+        QVERIFY2(photo, qPrintable(why));
+        QCOMPARE(full, QSize(4200, 4200));
+        QCOMPARE(photo->size(), QSize(Author::WorkingShortSide, Author::WorkingShortSide));
+        QCOMPARE(photo->pixel(500, 500), qRgb(0x20, 0x80, 0xc0));
+    }
+
+    // A large JPEG is decoded at a reduced size straight away.
+    void decodesJpegsReduced()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("big.jpg"));
+        writeBytes(path, encodeJpeg(HandHeldPairs::make({4000, 3000}, 140, {}, 0).a, 85, false));
+        QString why;
+        QSize full;
+        const std::optional<QImage> photo = Author::readPhoto(path, why, &full);
+        QVERIFY2(photo, qPrintable(why));
+        QCOMPARE(full, QSize(4000, 3000));
+        QCOMPARE(photo->size(), QSize(2000, 1500));
+        QCOMPARE(photo->format(), QImage::Format_RGB32);
+    }
+
+    // Upright as the camera recorded it, the full size turned too.
+    void turnsPhotosUpright()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("turned.jpg"));
+        QImage sideways(400, 200, QImage::Format_RGB32);
+        sideways.fill(Qt::white);
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 40; ++x)
+                sideways.setPixel(x, y, qRgb(0, 0, 0)); // dark on the left: on top once turned
+        writeBytes(path, withOrientation(encodeJpeg(sideways, 90, false), 6));
+        QString why;
+        QSize full;
+        const std::optional<QImage> photo = Author::readPhoto(path, why, &full);
+        QVERIFY2(photo, qPrintable(why));
+        QCOMPARE(photo->size(), QSize(200, 400));
+        QCOMPARE(full, QSize(200, 400));
+        QVERIFY(qGray(photo->pixel(100, 10)) < 40);
+        QVERIFY(qGray(photo->pixel(100, 390)) > 215);
+    }
+
+    // An extreme shape is cut before it is scaled: a 1 x 5000 strip gives
+    // its middle pixel enlarged, not a 350 x 1750000 picture first.
+    void extremeShapesCutFirst()
+    {
+        QImage strip(1, 5000, QImage::Format_RGB32);
+        strip.fill(Qt::blue);
+        strip.setPixel(0, 2499, qRgb(255, 0, 0));
+        const QImage square = Author::questionSquare(strip);
+        QCOMPARE(square.size(), QSize(350, 350));
+        QCOMPARE(square.pixel(175, 175), qRgb(255, 0, 0));
     }
 
     void otherPlacesRefused()
