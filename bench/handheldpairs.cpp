@@ -144,13 +144,12 @@ public:
         for (int y = 0; y < light.rows; ++y)
             for (int x = 0; x < light.cols; ++x)
                 light.at<float>(y, x) = float(1.08 - 0.35 * std::hypot(x / 11.0 - lx, y / 8.0 - ly) / 1.25);
+        // In 1/128 steps, so a 48-megapixel canvas stays in bytes.
+        light.convertTo(light, CV_8U, 128);
         cv::resize(light, light, bgr.size(), 0, 0, cv::INTER_LINEAR);
-        cv::Mat lit;
         cv::Mat light3;
         cv::merge(std::vector<cv::Mat> {light, light, light}, light3);
-        bgr.convertTo(lit, CV_32FC3);
-        cv::multiply(lit, light3, lit);
-        lit.convertTo(bgr, CV_8UC3);
+        cv::multiply(bgr, light3, bgr, 1.0 / 128);
         return bgr;
     }
 
