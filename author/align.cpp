@@ -18,7 +18,7 @@ namespace {
 
 // The longer side of the finest level registration looks at: fine enough for
 // a small fraction of a question picture's pixel, small enough to be quick.
-constexpr int FineSide = 640;
+constexpr int FineSide = 512;
 // Below this correlation of the registered grey pictures the two photos do
 // not show one scene; a pair with a few changes stays far above it.
 constexpr double LeastCorrelation = 0.5;
@@ -57,7 +57,7 @@ double refined(const cv::Mat &a, const cv::Mat &b, cv::Matx33d &warp, int motion
         cv::Mat(warp).rowRange(0, 2).convertTo(estimate, CV_32F);
     try {
         const double correlation = cv::findTransformECC(a, b, estimate, motion,
-            cv::TermCriteria(cv::TermCriteria::COUNT + cv::TermCriteria::EPS, iterations, 1e-5), cv::noArray(), 5);
+            cv::TermCriteria(cv::TermCriteria::COUNT + cv::TermCriteria::EPS, iterations, 1e-4), cv::noArray(), 5);
         cv::Mat full = cv::Mat::eye(3, 3, CV_64F);
         estimate.convertTo(full.rowRange(0, estimate.rows), CV_64F);
         warp = full;
@@ -146,7 +146,7 @@ AlignedPair alignPhotos(const QImage &a, const QImage &b, const std::atomic_bool
     // Then the perspective, at the fine level.
     if (correlation >= 0 && !stopped(cancel)) {
         warp = halve.inv() * warp * halve;
-        correlation = refined(fineA, fineB, warp, cv::MOTION_HOMOGRAPHY, 40);
+        correlation = refined(fineA, fineB, warp, cv::MOTION_HOMOGRAPHY, 30);
     }
     if (stopped(cancel)) {
         pair.cancelled = true;

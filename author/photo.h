@@ -10,10 +10,11 @@
 
 namespace Author {
 
-// Photos are worked on with their shorter side at least this long: three
-// times a question's side, so any square of a third of the photo or more
-// still gives a sharp picture.
-inline constexpr int WorkingShortSide = 1050;
+// Photos are worked on with their shorter side at least this long: twice a
+// question's side, so the middle square, or any square of half the photo or
+// more, still gives a sharp picture, and a 48-megapixel photo is decoded at
+// an eighth of its size.
+inline constexpr int WorkingShortSide = 700;
 
 // A photo of any size and kind Qt reads, upright as the camera recorded it,
 // opaque (see-through parts white) in RGB32. A JPEG is decoded at a half, a

@@ -178,7 +178,7 @@ private slots:
         const std::optional<QImage> photo = Author::readPhoto(path, why, &full);
         QVERIFY2(photo, qPrintable(why));
         QCOMPARE(full, QSize(4000, 3000));
-        QCOMPARE(photo->size(), QSize(2000, 1500));
+        QCOMPARE(photo->size(), QSize(1000, 750));
         QCOMPARE(photo->format(), QImage::Format_RGB32);
     }
 
