@@ -25,6 +25,8 @@ constexpr double LeastCorrelation = 0.5;
 // A hand-held second shot moves each corner by a few percent of the photo;
 // more than this is not the same view.
 constexpr double FarthestCornerShift = 0.15;
+// Registration needs some picture to look at in both directions.
+constexpr int LeastSide = 64;
 
 bool stopped(const std::atomic_bool *cancel)
 {
@@ -116,6 +118,10 @@ QString notTheSamePlace()
 AlignedPair alignPhotos(const QImage &a, const QImage &b, const std::atomic_bool *cancel)
 {
     AlignedPair pair;
+    if (std::min({a.width(), a.height(), b.width(), b.height()}) < LeastSide) {
+        pair.problem = QStringLiteral("写真が細すぎて（短い辺が %1 ピクセルより短くて）、2 枚を重ね合わせられません。").arg(LeastSide);
+        return pair;
+    }
     const double toFine = double(FineSide) / std::max(a.width(), a.height());
     const cv::Size fine(std::max(1, int(std::lround(a.width() * toFine))), std::max(1, int(std::lround(a.height() * toFine))));
     const cv::Mat fineA = greyOf(a, fine);

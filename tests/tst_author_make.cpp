@@ -310,6 +310,10 @@ private slots:
                                          << "q: 絵 A と絵 B の違いが見つかりませんでした。何も作っていません。";
         QTest::newRow("one change too large") << still.a << withRect(still.b, {280, 200, 320, 300}, QColor(0x60, 0xa8, 0x60))
                                               << "q: (170, 175) のあたりの違いが大きすぎて、半径 99 の円に入りません。何も作っていません。";
+        QImage strip(1, 5000, QImage::Format_RGB32);
+        strip.fill(Qt::blue);
+        QTest::newRow("a 1 x 5000 strip")
+            << strip << strip << "q: 写真が細すぎて（短い辺が 64 ピクセルより短くて）、2 枚を重ね合わせられません。何も作っていません。";
         const HandHeldPairs::Pair one = HandHeldPairs::make({900, 700}, 210, {}, 2);
         const HandHeldPairs::Pair other = HandHeldPairs::make({900, 700}, 211, {}, 2);
         QTest::newRow("two places")
