@@ -115,7 +115,9 @@ QString notTheSamePlace()
 
 } // namespace
 
-AlignedPair alignPhotos(const QImage &a, const QImage &b, const std::atomic_bool *cancel)
+namespace {
+
+AlignedPair aligned(const QImage &a, const QImage &b, const std::atomic_bool *cancel)
 {
     AlignedPair pair;
     if (std::min({a.width(), a.height(), b.width(), b.height()}) < LeastSide) {
@@ -185,6 +187,21 @@ AlignedPair alignPhotos(const QImage &a, const QImage &b, const std::atomic_bool
     matchExposure(laid, matA(common), laid(common));
     pair.b = toImage(laid);
     return pair;
+}
+
+} // namespace
+
+AlignedPair alignPhotos(const QImage &a, const QImage &b, const std::atomic_bool *cancel)
+{
+    try {
+        return aligned(a, b, cancel);
+    } catch (const cv::Exception &) {
+        // OpenCV refuses what it cannot work on (a picture of no texture at
+        // all, say): to the person, the photos do not line up.
+        AlignedPair pair;
+        pair.problem = notTheSamePlace();
+        return pair;
+    }
 }
 
 } // namespace Author

@@ -378,6 +378,27 @@ private slots:
         QVERIFY2(Author::hits({x, y, r}, 50, 175), qPrintable(answers.first()));
     }
 
+    // Replacing a question all or nothing: when the answer file cannot be
+    // written, the pictures that were replaced come back byte for byte.
+    void replacingIsAllOrNothing()
+    {
+        writePair(m_folder, QStringLiteral("q"), scene(), withDisc(scene(), {60, 60}, 15, Qt::red), Kind::Jpeg);
+        QDir(m_folder).mkdir(QStringLiteral("q_Ans.txt"));
+        const auto before = snapshot(m_folder);
+        const QImage a = scene();
+        const QImage b = withDisc(a, {200, 200}, 15, Qt::blue);
+        const QString problem = Author::writeQuestion({m_folder, QStringLiteral("q")}, a, b, {{200, 200, 20}}, 60, {false, true});
+        QCOMPARE(problem, QStringLiteral("書き込めませんでした（ファイル %1q_Ans.txt を作成できません.）。何も作っていません。").arg(m_folder));
+        QCOMPARE(snapshot(m_folder), before);
+
+        // Without the folder in the way, everything is replaced.
+        QDir(m_folder).rmdir(QStringLiteral("q_Ans.txt"));
+        QCOMPARE(Author::writeQuestion({m_folder, QStringLiteral("q")}, a, b, {{200, 200, 20}}, 60, {true, true}), QString());
+        const auto after = snapshot(m_folder);
+        QCOMPARE(after.keys(), (QStringList {QStringLiteral("q_A.bmp"), QStringLiteral("q_Ans.txt"), QStringLiteral("q_B.bmp")}));
+        QCOMPARE(after.value(QStringLiteral("q_Ans.txt")), QByteArray("200  200  20   \r\n60\r\n"));
+    }
+
     // propose on pictures that are not 350 x 350 would write circles the
     // child can never reach: refused, nothing written.
     void proposeRefusesOtherSizes()

@@ -215,6 +215,17 @@ private slots:
         QCOMPARE(square.pixel(175, 175), qRgb(255, 0, 0));
     }
 
+    // A cancel set by another thread stops the work: nothing made, no problem said.
+    void cancelStops()
+    {
+        const HandHeldPairs::Pair pair = HandHeldPairs::make(photoSize, 150, {}, 3);
+        const std::atomic_bool cancel = true;
+        const Author::TwoPhotoQuestion question = Author::questionFromTwoPhotos(pair.a, pair.b, std::nullopt, &cancel);
+        QVERIFY(question.cancelled);
+        QVERIFY(question.problem.isEmpty());
+        QVERIFY(question.a.isNull() && question.circles.empty());
+    }
+
     void otherPlacesRefused()
     {
         const HandHeldPairs::Pair one = HandHeldPairs::make(photoSize, 130, {}, 3);
