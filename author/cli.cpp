@@ -35,6 +35,10 @@ struct Parsed
     std::optional<QRect> square;
 };
 
+// No photo comes near this many pixels a side; larger numbers could only
+// overflow the rectangle's arithmetic.
+constexpr int LargestPhotoSide = 1 << 20;
+
 // X,Y,SIDE: three whole numbers, the side above 0.
 std::optional<QRect> squareOf(const QString &text)
 {
@@ -45,7 +49,7 @@ std::optional<QRect> squareOf(const QString &text)
     for (int i = 0; i < 3; ++i) {
         bool ok = false;
         numbers[i] = parts[i].trimmed().toInt(&ok);
-        if (!ok || numbers[i] < 0)
+        if (!ok || numbers[i] < 0 || numbers[i] > LargestPhotoSide)
             return std::nullopt;
     }
     if (numbers[2] <= 0)

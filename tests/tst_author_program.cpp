@@ -67,6 +67,8 @@ private slots:
                                                   << "--square には写真 A の四角を X,Y,辺の長さ（ピクセル）で付けてください。例: --square 600,200,1500";
         QTest::newRow("square of side 0") << QStringList {"make", "f/q", "a", "b", "--square", "1,2,0"}
                                           << "--square には写真 A の四角を X,Y,辺の長さ（ピクセル）で付けてください。例: --square 600,200,1500";
+        QTest::newRow("square beyond any photo") << QStringList {"make", "f/q", "a", "b", "--square", "2000000000,0,2000000000"}
+                                                 << "--square には写真 A の四角を X,Y,辺の長さ（ピクセル）で付けてください。例: --square 600,200,1500";
         QTest::newRow("square missing") << QStringList {"make", "f/q", "a", "b", "--square"}
                                         << "--square には写真 A の四角を X,Y,辺の長さ（ピクセル）で付けてください。例: --square 600,200,1500";
         QTest::newRow("check without a folder") << QStringList {"check"} << "check には調べるフォルダを指定してください。";
