@@ -110,14 +110,14 @@ void TForm1::createControls()
     P_ImgA = panel(this, {7, 85, 360, 360});
     P_ImgA->setFont(pictureCaptionFont);
     Img_A = new ImageView(P_ImgA);
-    Img_A->setGeometry(5, 5, 350, 350);
+    Img_A->setGeometry(5, 5, PictureSide, PictureSide);
 
     P_ImgB = panel(this, {375, 85, 360, 360});
     P_ImgB->setFont(pictureCaptionFont);
     Img_B = new ImageView(P_ImgB);
-    Img_B->setGeometry(6, 5, 350, 350);
+    Img_B->setGeometry(6, 5, PictureSide, PictureSide);
     Img_Ans = new ImageView(P_ImgB);
-    Img_Ans->setGeometry(6, 5, 350, 350);
+    Img_Ans->setGeometry(6, 5, PictureSide, PictureSide);
     Img_Ans->setTransparent(true);
     Img_Ans->setCursor(Qt::PointingHandCursor);
 
