@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <cerrno>
 #include <cstring>
@@ -21,9 +22,16 @@
 namespace {
 
 // The installed tree may be moved: everything is found from this program.
-QString programFolder()
+// A process whose user was changed may not read its own /proc entry; then
+// the name it was started by tells.
+QString programFolder(const char *startedAs)
 {
-    return QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).path();
+    QString program = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
+    if (program.isEmpty()) {
+        const QString name = QFile::decodeName(startedAs);
+        program = name.contains(u'/') ? name : QStandardPaths::findExecutable(name);
+    }
+    return QFileInfo(program).canonicalPath();
 }
 
 } // namespace
@@ -34,7 +42,7 @@ int main(int argc, char *argv[])
     if (home.isEmpty())
         return ProblemReport::report(LaunchTexts::noHome(), argc, argv);
 
-    const QString programs = programFolder();
+    const QString programs = programFolder(argv[0]);
     const QString data = QDir::cleanPath(programs + QStringLiteral("/" PIMUKARO_DATA_FROM_PROGRAM));
     const QString play = QDir::cleanPath(home + QStringLiteral("/ぴむかろ"));
     if (auto problem = PlayFolder::prepare(play, data, {QStringLiteral("サンプルもんだい"), QStringLiteral("おぼえてもんだい")}))
