@@ -39,8 +39,14 @@ style_of() {
     esac
 }
 
-has_lines() {
-    head -n 12 "$1" | grep -q 'SPDX-FileCopyrightText: ' && head -n 12 "$1" | grep -q 'SPDX-License-Identifier: '
+# The files that carry both lines in their first twelve, one a line: one awk
+# for the whole tree.
+files_with_lines() {
+    files | xargs -0 -r awk '
+        FNR == 1 { copyright = licence = 0 }
+        FNR <= 12 && /SPDX-FileCopyrightText: / { copyright = 1 }
+        FNR <= 12 && /SPDX-License-Identifier: / { licence = 1 }
+        FNR <= 12 && copyright && licence && !(FILENAME in done) { print FILENAME; done[FILENAME] = 1 }'
 }
 
 # Files named by a "Files:" field of .reuse/dep5 (its "*" spans folders too).
@@ -81,10 +87,12 @@ add_lines() {
 check=0
 [ "${1:-}" = "--check" ] && check=1
 missing=()
+declare -A has_lines
+while IFS= read -r file; do has_lines[$file]=1; done < <(files_with_lines)
 while IFS= read -r -d '' file; do
     case "$file" in COPYING | .reuse/dep5) continue ;; esac
+    [ -n "${has_lines[$file]:-}" ] && continue
     style=$(style_of "$file")
-    has_lines "$file" && continue
     if [ "$style" = none ]; then
         listed_in_dep5 "$file" || missing+=("$file (no comments: list it in .reuse/dep5)")
         continue
