@@ -4,13 +4,13 @@
 #include "author/finder.h"
 #include "author/jpegdamage.h"
 #include "author/question.h"
-#include "game/Pimukaro_Main.h"
-#include "game/answerlines.h"
-#include "game/questionfiles.h"
-#include "platform/errors.h"
-#include "platform/files.h"
-#include "platform/linefile.h"
-#include "platform/textconv.h"
+#include "rules/answerlines.h"
+#include "rules/constants.h"
+#include "rules/questionfiles.h"
+#include "rules/errors.h"
+#include "rules/files.h"
+#include "rules/linefile.h"
+#include "rules/textconv.h"
 
 #include <QFile>
 

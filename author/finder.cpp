@@ -2,8 +2,8 @@
 
 #include "author/changemask.h"
 #include "author/cvimage.h"
-#include "game/Pimukaro_Main.h"
-#include "game/answerlines.h"
+#include "rules/constants.h"
+#include "rules/answerlines.h"
 
 #include <opencv2/imgproc.hpp>
 

@@ -1,12 +1,10 @@
 #include "author/question.h"
 
-#include "author/square.h"
-
-#include "game/Pimukaro_Main.h"
-#include "game/answerlines.h"
-#include "game/questionfiles.h"
-#include "platform/picture.h"
-#include "platform/textconv.h"
+#include "rules/answerlines.h"
+#include "rules/constants.h"
+#include "rules/questionfiles.h"
+#include "rules/picture.h"
+#include "rules/textconv.h"
 
 namespace Author {
 
@@ -35,18 +33,9 @@ PicturePair loadQuestionPictures(const QString &folder, const QString &name)
     return pair;
 }
 
-QStringList answerFileLines(const std::vector<Circle> &circles, int limit)
-{
-    QStringList lines;
-    for (const Circle &c : circles)
-        lines << FormatAnswerLine(c.x, c.y, c.r);
-    lines << Platform::intToStr(limit);
-    return lines;
-}
-
 bool isQuestionSized(QSize picture)
 {
-    return picture == QSize(QuestionSide, QuestionSide);
+    return picture == QSize(PictureSide, PictureSide);
 }
 
 QString messageLine(const QString &subject, const QString &text)

@@ -3,6 +3,7 @@
 #include "author/circle.h"
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -36,8 +37,6 @@ struct PicturePair
 // Throws the game's errors (EGameError) as the game would raise them.
 PicturePair loadQuestionPictures(const QString &folder, const QString &name);
 
-// The lines of an answer file: one answer line per circle, then the limit.
-QStringList answerFileLines(const std::vector<Circle> &circles, int limit);
 
 // Whether a picture has the size the game's views show whole: a circle
 // beyond it could never be clicked.

@@ -2,13 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "rules/constants.h"
+
 #include <QImage>
 #include <QRect>
 #include <QSize>
 
 namespace Author {
 
-inline constexpr int QuestionSide = 350;
+inline constexpr int QuestionSide = PictureSide;
 
 // The largest square in the middle of a photo of that size.
 QRect defaultSquare(QSize photo);

@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "author/writequestion.h"
 
-#include "game/questionfiles.h"
-#include "platform/errors.h"
-#include "platform/files.h"
-#include "platform/linefile.h"
+#include "rules/questionfiles.h"
+#include "rules/answerlines.h"
+#include "rules/errors.h"
+#include "rules/files.h"
+#include "rules/linefile.h"
 #include "tools/asseterror.h"
 #include "tools/imagewriters.h"
 
@@ -87,7 +88,7 @@ QString writeQuestion(const QuestionPath &question, const QImage &a, const QImag
     }
     const QString answerFile = AnswerFileOf(question.folder, question.name);
     if (options.replace || !Platform::fileExists(answerFile))
-        plan.push_back({answerFile, Platform::joinLines(answerFileLines(circles, limit)), contentsOf(answerFile)});
+        plan.push_back({answerFile, Platform::joinLines(AnswerFileLines(circles, limit)), contentsOf(answerFile)});
 
     std::vector<Planned> written;
     try {

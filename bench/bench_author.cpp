@@ -12,7 +12,7 @@
 #include "author/propose.h"
 #include "author/question.h"
 #include "bench/benchgame.h"
-#include "bench/handheldpairs.h"
+#include "support/handheldpairs.h"
 #include "bench/hardpairs.h"
 #include "tools/asseterror.h"
 #include "tools/assetgen.h"

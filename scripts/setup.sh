@@ -16,6 +16,8 @@ PACKAGES=(
     time
     libbenchmark-dev
     dpkg-dev file desktop-file-utils appstream lintian
+    # reads the package's copyright file as Debian's machine-readable format
+    python3-debian
 )
 
 install_missing_packages() {

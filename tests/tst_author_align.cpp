@@ -5,7 +5,7 @@
 
 #include "author/align.h"
 #include "author/square.h"
-#include "bench/handheldpairs.h"
+#include "support/handheldpairs.h"
 
 #include <QTest>
 

@@ -7,7 +7,7 @@
 #include "author/photo.h"
 #include "author/square.h"
 #include "author/twophotos.h"
-#include "bench/handheldpairs.h"
+#include "support/handheldpairs.h"
 #include "tools/imagewriters.h"
 
 #include <QFile>
