@@ -46,15 +46,17 @@ bool skinWithin(const PlantScene &scene, const Circle &circle)
 class Planter
 {
 public:
-    Planter(const PlantScene &scene, PlantRandom &random, cv::Mat b)
-        : m_scene(scene), m_random(random), m_b(std::move(b)), m_used(scene.objects.size(), false)
+    Planter(const PlantScene &scene, PlantRandom &random, cv::Mat b, int count)
+        : m_scene(scene), m_random(random), m_b(std::move(b)), m_used(scene.objects.size(), false),
+          m_mostOfAKind((count + 1) / 2), m_mostAdded(std::max(1, (count + 1) / 3))
     {
     }
 
     // Circles that stay as they are; objects inside them are not used again.
-    void keep(const Circle &circle)
+    void keep(const Circle &circle, ChangeKind kind)
     {
         m_taken.push_back(circle);
+        ++m_planted[std::size_t(kind)];
         for (std::size_t i = 0; i < m_scene.objects.size(); ++i)
             if (hits({circle.x, circle.y, circle.r + int(m_scene.objects[i].radius)}, int(m_scene.objects[i].centre.x),
                     int(m_scene.objects[i].centre.y)))
@@ -68,6 +70,9 @@ public:
         for (int round = 0; round < Rounds; ++round)
             for (std::size_t k = 0; k < AllKinds.size(); ++k) {
                 const ChangeKind kind = m_order[(first + k) % m_order.size()];
+                const int planted = m_planted[std::size_t(kind)];
+                if (planted >= m_mostOfAKind || (kind == ChangeKind::Added && planted >= m_mostAdded))
+                    continue;
                 if (std::optional<PlantedChange> change = tryKind(kind, unlike))
                     return change;
             }
@@ -200,6 +205,7 @@ private:
             return std::nullopt;
         compose(made.picture, look->circle);
         m_taken.push_back(look->circle);
+        ++m_planted[std::size_t(kind)];
         if (object)
             m_used[*object] = true;
         return PlantedChange {look->circle, kind};
@@ -221,6 +227,11 @@ private:
     std::set<std::pair<std::size_t, int>> m_tried;
     std::vector<Circle> m_taken;
     std::vector<ChangeKind> m_order {AllKinds.begin(), AllKinds.end()};
+    // A question mixes its kinds, and shapes added onto nothing in
+    // particular are a few of its differences at most.
+    std::array<int, AllKinds.size()> m_planted {};
+    int m_mostOfAKind;
+    int m_mostAdded;
 };
 
 QString tooFewProblem(int wanted, int planted)
@@ -247,7 +258,7 @@ Planting plantDifferences(const QImage &a, int count, quint64 seed, const std::a
     Planting planting;
     const PlantScene scene = analyseForPlanting(a, count);
     PlantRandom random(seed);
-    Planter planter(scene, random, scene.bgr.clone());
+    Planter planter(scene, random, scene.bgr.clone(), count);
     planter.shuffleKinds();
     for (int i = 0; i < count; ++i) {
         if (cancel && cancel->load()) {
@@ -274,11 +285,11 @@ Planting replantOne(const QImage &a, const Planting &current, int index, quint64
     const PlantedChange old = current.changes[std::size_t(index)];
     restore(scene.bgr, b, old.circle);
     PlantRandom random(seed);
-    Planter planter(scene, random, b);
+    Planter planter(scene, random, b, int(current.changes.size()));
     planter.shuffleKinds();
     for (std::size_t i = 0; i < current.changes.size(); ++i)
         if (int(i) != index)
-            planter.keep(current.changes[i].circle);
+            planter.keep(current.changes[i].circle, current.changes[i].kind);
     const std::optional<PlantedChange> change = planter.plantOne(0, old);
     Planting replanted = current;
     if (!change) {

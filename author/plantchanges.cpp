@@ -146,28 +146,31 @@ bool replaceWith(const PlantScene &scene, const PlantObject &object, const Patch
 {
     if (!removeObject(scene, object, made))
         return false;
-    cv::Mat covered;
-    if (!paste(patch, object.centre, made.picture, covered))
+    if (!paste(patch, object.centre, made.picture, made.pasted))
         return false;
-    made.filled = made.hole & ~covered;
+    made.filled = made.hole & ~made.pasted;
     return true;
 }
 
-// How much of the thing changes when turned over that way (flip code).
-double flipChange(const Patch &patch, int code)
+// Pixels of the thing that change clearly when it is turned over that way
+// (flip code).
+int flipChange(const Patch &patch, int code)
 {
     cv::Mat flippedPixels, flippedWeight;
     cv::flip(patch.pixels, flippedPixels, code);
     cv::flip(patch.weight, flippedWeight, code);
-    cv::Mat a, b, difference;
-    patch.pixels.convertTo(a, CV_32FC3);
-    flippedPixels.convertTo(b, CV_32FC3);
-    cv::absdiff(a, b, difference);
-    cv::Mat weights;
-    cv::max(patch.weight, flippedWeight, weights);
-    cv::Mat grey;
-    cv::transform(difference, grey, cv::Matx13f(1, 1, 1));
-    return cv::sum(grey.mul(weights))[0];
+    constexpr int ClearStep = 40;
+    int changed = 0;
+    for (int y = 0; y < patch.pixels.rows; ++y)
+        for (int x = 0; x < patch.pixels.cols; ++x) {
+            if (std::max(patch.weight.at<float>(y, x), flippedWeight.at<float>(y, x)) < 0.5f)
+                continue;
+            const cv::Vec3b &p = patch.pixels.at<cv::Vec3b>(y, x);
+            const cv::Vec3b &q = flippedPixels.at<cv::Vec3b>(y, x);
+            const int step = std::max({std::abs(p[0] - q[0]), std::abs(p[1] - q[1]), std::abs(p[2] - q[2])});
+            changed += step >= ClearStep ? 1 : 0;
+        }
+    return changed;
 }
 
 } // namespace
@@ -214,7 +217,12 @@ bool recolourObject(const PlantScene &scene, const PlantObject &object, PlantRan
 bool mirrorObject(const PlantScene &scene, const PlantObject &object, MadeChange &made)
 {
     Patch patch = patchOf(scene, object);
-    const int code = flipChange(patch, 1) >= flipChange(patch, 0) ? 1 : 0;
+    const int sideways = flipChange(patch, 1);
+    const int upsideDown = flipChange(patch, 0);
+    const int code = sideways >= upsideDown ? 1 : 0;
+    // A round or symmetric thing looks the same turned over.
+    if (std::max(sideways, upsideDown) * 4 < object.area)
+        return false;
     cv::flip(patch.pixels, patch.pixels, code);
     cv::flip(patch.weight, patch.weight, code);
     return replaceWith(scene, object, patch, made);

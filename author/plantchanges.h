@@ -16,6 +16,7 @@ struct MadeChange
     cv::Mat picture; // A with the change, 8-bit BGR
     cv::Mat hole;    // full-size, 255 where a thing was taken away (empty if none)
     cv::Mat filled;  // the part of the hole that shows new ground, not a thing
+    cv::Mat pasted;  // full-size, 255 where a thing was laid anew (empty if none)
 };
 
 // Each returns false when the change cannot be made there.

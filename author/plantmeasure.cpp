@@ -38,7 +38,13 @@ double seamOf(const PlantScene &scene, const MadeChange &made, const cv::Rect &b
     const cv::Mat hole = made.hole(around);
     cv::Mat outside;
     cv::dilate(~hole, outside, cv::getStructuringElement(cv::MORPH_ELLIPSE, {5, 5}));
-    const cv::Mat border = made.filled(around) & outside;
+    cv::Mat border = made.filled(around) & outside;
+    // The outline of a thing laid back in is its own, not a seam.
+    if (!made.pasted.empty()) {
+        cv::Mat thing;
+        cv::dilate(made.pasted(around), thing, cv::getStructuringElement(cv::MORPH_ELLIPSE, {7, 7}));
+        border &= ~thing;
+    }
     if (cv::countNonZero(border) == 0)
         return 0;
     cv::Mat ring;

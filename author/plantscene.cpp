@@ -216,13 +216,21 @@ cv::Mat bgrOf(const cv::Mat &lab)
         const auto *in = lab.ptr<cv::Vec3f>(y);
         auto *out = bgr.ptr<cv::Vec3b>(y);
         for (int x = 0; x < lab.cols; ++x) {
-            const float fy = (in[x][0] + 16) / 116;
-            const float X = WhiteX * labCurveInverse(fy + in[x][1] / 500);
-            const float Y = labCurveInverse(fy);
-            const float Z = WhiteZ * labCurveInverse(fy - in[x][2] / 200);
-            const float r = 3.240479f * X - 1.537150f * Y - 0.498535f * Z;
-            const float g = -0.969256f * X + 1.875991f * Y + 0.041556f * Z;
-            const float b = 0.055648f * X - 0.204043f * Y + 1.057311f * Z;
+            // A colour the screen cannot show loses colourfulness, not
+            // lightness: clipping its channels would change both.
+            float r = 0, g = 0, b = 0;
+            for (float keep = 1.0f; keep >= 0; keep -= 0.1f) {
+                const float fy = (in[x][0] + 16) / 116;
+                const float X = WhiteX * labCurveInverse(fy + keep * in[x][1] / 500);
+                const float Y = labCurveInverse(fy);
+                const float Z = WhiteZ * labCurveInverse(fy - keep * in[x][2] / 200);
+                r = 3.240479f * X - 1.537150f * Y - 0.498535f * Z;
+                g = -0.969256f * X + 1.875991f * Y + 0.041556f * Z;
+                b = 0.055648f * X - 0.204043f * Y + 1.057311f * Z;
+                constexpr float Slack = 0.002f;
+                if (std::min({r, g, b}) >= -Slack && std::max({r, g, b}) <= 1 + Slack)
+                    break;
+            }
             out[x] = {cv::saturate_cast<uchar>(255 * linearToSrgb(b)), cv::saturate_cast<uchar>(255 * linearToSrgb(g)),
                 cv::saturate_cast<uchar>(255 * linearToSrgb(r))};
         }
