@@ -107,6 +107,11 @@ std::optional<PlantObject> objectOf(const PlantScene &scene, const std::vector<i
     cv::Mat region = cv::Mat::zeros(outer.size(), CV_8U);
     for (int i : pixels)
         region.at<uchar>(i / w - outer.y, i % w - outer.x) = 255;
+    // What the region encloses belongs to the thing (a flower's middle, a
+    // door's knob): everything the ground outside cannot reach.
+    cv::Mat reached = region.clone();
+    cv::floodFill(reached, cv::Point(0, 0), 255);
+    region |= ~reached;
 
     cv::Mat distance;
     cv::distanceTransform(region, distance, cv::DIST_L2, 3);
