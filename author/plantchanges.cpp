@@ -180,8 +180,8 @@ bool removeObject(const PlantScene &scene, const PlantObject &object, MadeChange
     made.picture = scene.bgr.clone();
     made.hole = fullMask(scene, object);
     // A little more: the thing's soft edge and shadow go too.
-    cv::dilate(made.hole, made.hole, cv::getStructuringElement(cv::MORPH_ELLIPSE, {3, 3}));
-    const cv::Rect holeBox = widened(object.box, 1, scene.bgr);
+    cv::dilate(made.hole, made.hole, cv::getStructuringElement(cv::MORPH_ELLIPSE, {5, 5}));
+    const cv::Rect holeBox = widened(object.box, 2, scene.bgr);
     if (!fillHole(scene, made.hole, holeBox, made.picture))
         return false;
     made.filled = made.hole.clone();

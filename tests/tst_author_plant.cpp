@@ -288,6 +288,16 @@ private slots:
         QVERIFY(planting.problem.startsWith(QStringLiteral("この写真では、子どもが見つけやすい違いを 3 か所作れませんでした")));
     }
 
+    // Asked to stop, the planter stops at once and says so.
+    void stopsWhenCancelled()
+    {
+        const std::atomic_bool cancel {true};
+        const Planting planting = Author::plantDifferences(PlantScenes::objects(), 5, 1, &cancel);
+        QVERIFY(planting.cancelled);
+        QVERIFY(planting.changes.empty());
+        QVERIFY(planting.problem.isEmpty());
+    }
+
     // Putting one back: its circle shows A again and it is gone; the others stay.
     void putBackRestoresOne()
     {
