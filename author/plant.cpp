@@ -96,6 +96,13 @@ private:
         return std::none_of(m_taken.begin(), m_taken.end(), [&](const Circle &c) { return overlap(widened, c); });
     }
 
+    // A circle cut by the picture's edge hides part of its change there.
+    bool inside(const Circle &circle) const
+    {
+        return circle.x - circle.r >= 0 && circle.y - circle.r >= 0 && circle.x + circle.r < m_b.cols
+            && circle.y + circle.r < m_b.rows;
+    }
+
     double spread(cv::Point2f at) const
     {
         double nearest = SpreadDistance;
@@ -198,7 +205,8 @@ private:
         if (!madeIt)
             return std::nullopt;
         const std::optional<ChangeLook> look = lookAt(m_scene, made);
-        if (!look || look->circle.r > LargestRadius || !clear(look->circle) || look->visible < m_scene.smallestChange
+        if (!look || look->circle.r > LargestRadius || !inside(look->circle) || !clear(look->circle)
+            || look->visible < m_scene.smallestChange
             || look->parts != 1 || look->seam > LargestSeam || skinWithin(m_scene, look->circle))
             return std::nullopt;
         if (unlike && unlike->kind == kind && hits(unlike->circle, look->circle.x, look->circle.y))

@@ -96,6 +96,19 @@ QImage face()
     return image;
 }
 
+QImage nearTheEdges()
+{
+    QImage image = ground();
+    draw(image,
+        {{polygon({{10, 10}, {50, 10}, {50, 24}, {24, 24}, {24, 50}, {10, 50}}), QColor(0xd0, 0x20, 0x20)},
+            {polygon({{300, 12}, {339, 20}, {310, 52}}), QColor(0x20, 0x50, 0xd0)},
+            {ellipse(34, 175, 24, 14), QColor(0xf0, 0xc0, 0x10)},
+            {polygon({{300, 300}, {340, 300}, {340, 340}, {326, 340}, {326, 314}, {300, 314}}), QColor(0x30, 0xa0, 0x30)},
+            {polygon({{150, 315}, {200, 320}, {170, 340}}), QColor(0x90, 0x30, 0xa0)},
+            {ellipse(318, 170, 20, 12), QColor(0xf0, 0x80, 0x10)}});
+    return image;
+}
+
 QImage flat(const QColor &colour, int side)
 {
     QImage image(side, side, QImage::Format_RGB32);

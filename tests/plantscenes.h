@@ -28,6 +28,9 @@ QImage face();
 inline constexpr int FaceCentre = 175;
 inline constexpr int FaceRadius = 70;
 
+// Things close to the picture's edges, and only there.
+QImage nearTheEdges();
+
 // One colour all over, or a picture too small to hold anything.
 QImage flat(const QColor &colour, int side = 350);
 

@@ -212,9 +212,24 @@ private slots:
         for (std::size_t i = 0; i < planting.changes.size(); ++i) {
             const Circle &c = planting.changes[i].circle;
             QVERIFY(c.r >= 10 && c.r <= 99);
-            QVERIFY(a.rect().contains(c.x, c.y));
+            QVERIFY(a.rect().contains(QRect(c.x - c.r, c.y - c.r, 2 * c.r + 1, 2 * c.r + 1)));
             for (std::size_t j = i + 1; j < planting.changes.size(); ++j)
                 QVERIFY(!Author::overlap(c, planting.changes[j].circle));
+        }
+    }
+
+    // Things near the edge are changed, if at all, in circles the edge does
+    // not cut.
+    void circlesStayInsideThePicture()
+    {
+        const QImage a = PlantScenes::nearTheEdges();
+        for (quint64 seed = 1; seed <= 12; ++seed) {
+            const Planting planting = Author::plantDifferences(a, 3, seed);
+            for (const Author::PlantedChange &change : planting.changes) {
+                const Circle &c = change.circle;
+                QVERIFY2(a.rect().contains(QRect(c.x - c.r, c.y - c.r, 2 * c.r + 1, 2 * c.r + 1)),
+                    qPrintable(QStringLiteral("seed %1: circle (%2, %3) r %4").arg(seed).arg(c.x).arg(c.y).arg(c.r)));
+            }
         }
     }
 
