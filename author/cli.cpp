@@ -2,6 +2,7 @@
 
 #include "author/check.h"
 #include "author/make.h"
+#include "author/makeone.h"
 #include "author/propose.h"
 #include "author/question.h"
 #include "rules/answerlines.h"
@@ -106,6 +107,8 @@ QString usageText()
         "  pimukaro-author make フォルダ/名前 写真A 写真B [--square X,Y,辺] [--bmp] [--limit 秒]\n"
         "      2 枚の写真から 350 x 350 の絵 A と絵 B と答えファイルを作ります（手持ちで撮った 2 枚も重ね合わせます）。\n"
         "      --square で写真 A のどの四角を使うかをピクセルで選べます（ふつうは真ん中）。\n"
+        "  pimukaro-author make フォルダ/名前 写真 [--differences 数] [--seed 数] [--square 左,上,一辺] [--bmp] [--limit 秒]\n"
+        "      1 枚の写真から絵 A を作り、違い（3 から 9 か所、ふつうは 5 か所）を入れた絵 B と答えファイルを作ります。\n"
         "  pimukaro-author check フォルダ...\n"
         "      フォルダのもんだいに、遊ぶのに困るところがないか調べます。\n");
 }
@@ -126,6 +129,10 @@ Outcome runAuthor(const QStringList &arguments)
         return propose(splitQuestionPath(parsed->plain.first()), {parsed->write, parsed->force, parsed->limit});
     }
     if (command == QStringLiteral("make")) {
+        if (const std::optional<OnePhotoRequest> one = parseOnePhotoMake(words, why))
+            return makeFromOnePhoto(*one);
+        if (!why.isEmpty())
+            return usageError(why);
         const std::optional<Parsed> parsed = parse(words, {QStringLiteral("--bmp")}, true, why, true);
         if (!parsed)
             return usageError(why);
@@ -133,8 +140,8 @@ Outcome runAuthor(const QStringList &arguments)
         if (photos == 2)
             return makeQuestion(splitQuestionPath(parsed->plain[0]), parsed->plain[1], parsed->plain[2],
                 {parsed->bitmap, parsed->limit, parsed->square});
-        // Anything but two photos is a usage error.
-        return usageError(QStringLiteral("make には フォルダ/名前 と 2 枚の写真を指定してください。"));
+        // One photo went to its own make above; anything else is a usage error.
+        return usageError(QStringLiteral("make には フォルダ/名前 と写真（1 枚か 2 枚）を指定してください。"));
     }
     if (command == QStringLiteral("check")) {
         const std::optional<Parsed> parsed = parse(words, {}, false, why);

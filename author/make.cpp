@@ -21,19 +21,6 @@ namespace Author {
 
 namespace {
 
-// A square named in the photo's own pixels, in the pixels of the photo as read.
-QRect inReadPixels(const QRect &square, QSize fullSize, QSize readSize)
-{
-    if (fullSize == readSize)
-        return square;
-    const double scale = double(readSize.width()) / fullSize.width();
-    const int x = int(std::lround(square.x() * scale));
-    const int y = int(std::lround(square.y() * scale));
-    const int side = std::max(1, int(std::lround(square.width() * scale)));
-    const int fits = std::min({side, readSize.width() - x, readSize.height() - y});
-    return {x, y, std::max(1, fits), std::max(1, fits)};
-}
-
 // The pictures as the game will read them from the files, checked the way
 // `check` will: every difference found there falls in one of the circles.
 QString readBackProblem(const TwoPhotoQuestion &made, bool bitmap)
@@ -113,7 +100,7 @@ Outcome makeQuestion(const QuestionPath &question, const QString &photoA, const 
         return outcome;
     }
     const std::optional<QRect> square
-        = options.square ? std::optional(inReadPixels(*options.square, fullA, a->size())) : std::nullopt;
+        = options.square ? std::optional(squareInReadPhoto(*options.square, fullA, a->size())) : std::nullopt;
 
     const TwoPhotoQuestion made = questionFromTwoPhotos(*a, *b, square);
     if (!made.problem.isEmpty())

@@ -9,6 +9,9 @@
 
 #include <opencv2/imgproc.hpp>
 
+#include <algorithm>
+#include <cmath>
+
 namespace Author {
 
 namespace {
@@ -45,6 +48,18 @@ QImage shrunk(const QImage &image)
 }
 
 } // namespace
+
+QRect squareInReadPhoto(const QRect &square, QSize fullSize, QSize readSize)
+{
+    if (fullSize == readSize)
+        return square;
+    const double scale = double(readSize.width()) / fullSize.width();
+    const int x = int(std::lround(square.x() * scale));
+    const int y = int(std::lround(square.y() * scale));
+    const int side = std::max(1, int(std::lround(square.width() * scale)));
+    const int fits = std::min({side, readSize.width() - x, readSize.height() - y});
+    return {x, y, std::max(1, fits), std::max(1, fits)};
+}
 
 std::optional<QImage> readPhoto(const QString &fileName, QString &why, QSize *fullSize)
 {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -23,5 +24,9 @@ inline constexpr int WorkingShortSide = 700;
 // given, receives the photo's own upright size, to which any square the
 // person names refers. Empty, with `why` said in Japanese, when it cannot be read.
 std::optional<QImage> readPhoto(const QString &fileName, QString &why, QSize *fullSize = nullptr);
+
+// A square named in a photo's own pixels (`fullSize`), in the pixels of the
+// photo as readPhoto gave it (`readSize`), kept inside it.
+QRect squareInReadPhoto(const QRect &square, QSize fullSize, QSize readSize);
 
 } // namespace Author

@@ -40,6 +40,13 @@ const std::vector<Budget> &budgets()
         { "BM_AuthorHandHeldAccuracy", "pairs", "  pairs (1600 x 1200, JPEG 90)", "", -1, 0 },
         { "BM_AuthorHandHeldAccuracy", "differences", "  differences in them", "", -1, 0 },
         { "BM_AuthorHandHeldAccuracy", "refused", "  pairs refused", "", -1, 0 },
+        { "BM_PlantMake12Mp", "", "author: make from one 12-megapixel photo", "ms", 1000, 0 },
+        { "BM_PlantMake350", "", "author: make from one 350 x 350 photo", "ms", 300, 0 },
+        { "BM_PlantScenes", "made_share", "author: scenes given all 5 planted differences", "", -1, 3 },
+        { "BM_PlantScenes", "visible_share", "author: planted changes seen at a glance", "", -1, 3 },
+        { "BM_PlantScenes", "outside_px", "author: planted pixels outside the circles", "", 0, 0 },
+        { "BM_PlantScenes", "seam", "author: new edges along removed things' fill", "", -1, 2 },
+        { "BM_PlantScenes", "exact_share", "author: planted questions propose matches", "", -1, 3 },
     };
     return table;
 }
