@@ -1,0 +1,95 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "author/window/jobs.h"
+
+#include "author/finder.h"
+#include "author/make.h"
+#include "author/question.h"
+#include "game/answerlines.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace Maker::Jobs {
+
+namespace {
+// A frame a sixth of the shorter side still gives the question every pixel.
+constexpr int LargestUsefulSide = 6 * Author::QuestionSide;
+
+bool cancelled(const std::atomic_bool *cancel)
+{
+    return cancel && cancel->load();
+}
+} // namespace
+
+std::optional<QImage> readPhoto(const QString &fileName, QString &why)
+{
+    const QFileInfo info(fileName);
+    if (!info.isFile()) {
+        why = QStringLiteral("写真 %1 がありません。").arg(info.fileName());
+        return std::nullopt;
+    }
+    QImageReader reader(fileName);
+    reader.setAutoTransform(true);
+    const QSize stored = reader.size();
+    const int shorter = qMin(stored.width(), stored.height());
+    if (stored.isValid() && shorter > LargestUsefulSide)
+        reader.setScaledSize(stored * (double(LargestUsefulSide) / shorter));
+    QImage image = reader.read();
+    if (image.isNull()) {
+        why = QStringLiteral("写真 %1 を読めません（%2）。").arg(info.fileName(), reader.errorString());
+        return std::nullopt;
+    }
+    if (qMin(image.width(), image.height()) < 2) {
+        why = QStringLiteral("写真 %1 は小さすぎます。").arg(info.fileName());
+        return std::nullopt;
+    }
+    return image;
+}
+
+QRect defaultSquare(QSize photo)
+{
+    const int side = qMin(photo.width(), photo.height());
+    return QRect((photo.width() - side) / 2, (photo.height() - side) / 2, side, side);
+}
+
+QImage cutSquare(const QImage &photo, const QRect &square)
+{
+    return Author::questionSquare(photo.copy(square & photo.rect()));
+}
+
+MadeQuestion questionFromTwoPhotos(const QImage &photoA, const QImage &photoB, const QRect &square,
+    const std::atomic_bool *cancel)
+{
+    MadeQuestion made;
+    if (photoA.size() != photoB.size()) {
+        made.problem = QStringLiteral("2 枚の写真の大きさが違います（%1 x %2 と %3 x %4）。同じ場所から同じ向きで撮った 2 枚にしてください。")
+                           .arg(photoA.width())
+                           .arg(photoA.height())
+                           .arg(photoB.width())
+                           .arg(photoB.height());
+        return made;
+    }
+    made.a = cutSquare(photoA, square);
+    if (cancelled(cancel))
+        return MadeQuestion {{}, {}, {}, {}, true};
+    made.b = cutSquare(photoB, square);
+    if (cancelled(cancel))
+        return MadeQuestion {{}, {}, {}, {}, true};
+    made.circles = Author::findDifferences(made.a, made.b);
+    made.cancelled = cancelled(cancel);
+    made.problem = Author::proposalProblem(made.circles);
+    return made;
+}
+
+int suggestedLimit(const std::vector<Author::Circle> &circles)
+{
+    // Thirty seconds to look, then ten for each difference, as a choice.
+    const int wanted = 30 + 10 * int(circles.size());
+    for (const QString &choice : TimeChoices())
+        if (choice.toInt() >= wanted)
+            return choice.toInt();
+    return TimeChoices().last().toInt();
+}
+
+} // namespace Maker::Jobs

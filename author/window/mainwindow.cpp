@@ -1,0 +1,650 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "author/window/mainwindow.h"
+
+#include "author/window/answerview.h"
+#include "author/window/busybar.h"
+#include "author/window/differenceimage.h"
+#include "author/window/draft.h"
+#include "author/window/folderview.h"
+#include "author/window/pictureview.h"
+#include "author/window/playpanel.h"
+#include "author/window/questionfolder.h"
+#include "author/window/savedialog.h"
+#include "author/window/squareframe.h"
+#include "author/window/undocommands.h"
+#include "author/window/warnings.h"
+#include "author/check.h"
+#include "author/make.h"
+#include "game/answerlines.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QDockWidget>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QFileInfo>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUndoStack>
+#include <QVBoxLayout>
+#include <QtConcurrent>
+
+#include <algorithm>
+
+namespace Maker {
+
+namespace {
+constexpr double ZoomStep = 1.25;
+constexpr double SmallestZoom = 0.5;
+constexpr double LargestZoom = 6.0;
+const QString PhotoFilter = QStringLiteral("写真 (*.jpg *.jpeg *.png *.bmp *.webp *.tif *.tiff *.gif);;すべてのファイル (*)");
+
+QLabel *caption(const QString &text)
+{
+    auto *label = new QLabel(text);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+} // namespace
+
+// The photos a question is being cut from, and the work on them.
+struct MainWindow::Photos
+{
+    QStringList files;
+    QImage a;
+    QImage b;
+    QRect square;
+    QString problem;
+    Jobs::MadeQuestion made;
+    double scale = 1.0; // scene length of one photo pixel in the frame view
+};
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , m_draft(new Draft(this))
+    , m_undo(new QUndoStack(this))
+    , m_viewA(new PictureView)
+    , m_viewB(new AnswerView)
+    , m_frame(new SquareFrame)
+    , m_limit(new QComboBox)
+    , m_warnings(new QListWidget)
+    , m_play(new PlayPanel(m_viewB))
+    , m_folders(new FolderView)
+    , m_busy(new BusyBar)
+    , m_flicker(new QTimer(this))
+{
+    setWindowTitle(QStringLiteral("ぴむかろ もんだいづくり"));
+    setAcceptDrops(true);
+
+    auto *pictures = new QWidget;
+    auto *grid = new QHBoxLayout;
+    auto *columnA = new QVBoxLayout;
+    columnA->addWidget(caption(QStringLiteral("絵 A（もと）")));
+    columnA->addWidget(m_viewA, 1);
+    auto *columnB = new QVBoxLayout;
+    columnB->addWidget(caption(QStringLiteral("絵 B（違いのある方）")));
+    columnB->addWidget(m_viewB, 1);
+    grid->addLayout(columnA);
+    grid->addLayout(columnB);
+    auto *central = new QVBoxLayout(pictures);
+    central->addLayout(grid, 1);
+    central->addWidget(m_play);
+    setCentralWidget(pictures);
+    m_viewA->setFocusPolicy(Qt::NoFocus);
+
+    // The time limit: the game's 13 choices.
+    m_limit->addItems(TimeChoices());
+    m_limit->setToolTip(QStringLiteral("制限時間（秒）"));
+
+    auto *warningsDock = new QDockWidget(QStringLiteral("気をつけること"), this);
+    warningsDock->setObjectName(QStringLiteral("warnings"));
+    warningsDock->setWidget(m_warnings);
+    m_warnings->setWordWrap(true);
+    addDockWidget(Qt::RightDockWidgetArea, warningsDock);
+
+    auto *folderDock = new QDockWidget(QStringLiteral("フォルダのもんだい"), this);
+    folderDock->setObjectName(QStringLiteral("folder"));
+    folderDock->setWidget(m_folders);
+    addDockWidget(Qt::RightDockWidgetArea, folderDock);
+
+    auto *photoView = new PictureView;
+    photoView->scene()->addItem(m_frame);
+    m_frame->setVisible(false);
+    auto *photoDock = new QDockWidget(QStringLiteral("写真と枠"), this);
+    photoDock->setObjectName(QStringLiteral("photo"));
+    photoDock->setWidget(photoView);
+    addDockWidget(Qt::LeftDockWidgetArea, photoDock);
+    photoDock->hide();
+
+    statusBar()->addPermanentWidget(m_busy);
+    m_flicker->setInterval(500);
+
+    makeActions();
+    makeMenus();
+
+    connect(m_draft, &Draft::picturesChanged, this, &MainWindow::picturesChanged);
+    connect(m_draft, &Draft::circlesChanged, this, &MainWindow::circlesChanged);
+    connect(m_draft, &Draft::limitChanged, this, &MainWindow::limitChanged);
+    connect(m_undo, &QUndoStack::cleanChanged, this, &MainWindow::updateTitle);
+    connect(m_limit, &QComboBox::activated, this, [this](int index) {
+        const int seconds = TimeChoices().value(index).toInt();
+        if (!m_draft->isEmpty() && seconds != m_draft->limit())
+            m_undo->push(new SetLimitCommand(m_draft, seconds));
+    });
+    connect(m_viewB, &AnswerView::addRequested, this,
+        [this](const Author::Circle &circle) { m_undo->push(new AddCircleCommand(m_draft, circle)); });
+    connect(m_viewB, &AnswerView::removeRequested, this,
+        [this](int index) { m_undo->push(new RemoveCircleCommand(m_draft, index)); });
+    connect(m_viewB, &AnswerView::changeRequested, this, [this](int index, const Author::Circle &after, bool nudge) {
+        m_undo->push(new ChangeCircleCommand(m_draft, index, after, nudge));
+    });
+    connect(m_viewB, &AnswerView::selectionChanged, this, [this](int index) {
+        m_actions.value(QStringLiteral("delete"))->setEnabled(index >= 0);
+    });
+    connect(m_viewA, &PictureView::zoomRequested, this,
+        [this](int steps) { setZoom(m_viewB->zoom() * (steps > 0 ? ZoomStep : 1 / ZoomStep)); });
+    connect(m_viewB, &PictureView::zoomRequested, this,
+        [this](int steps) { setZoom(m_viewB->zoom() * (steps > 0 ? ZoomStep : 1 / ZoomStep)); });
+    connect(m_flicker, &QTimer::timeout, this, [this] {
+        m_flickerShowsA = !m_flickerShowsA;
+        showInB();
+    });
+    connect(m_warnings, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
+        m_viewB->selectCircle(item->data(Qt::UserRole).toInt());
+        m_viewB->setFocus();
+    });
+    connect(m_folders, &FolderView::openRequested, this, [this](const QString &folder, const QString &name) {
+        if (maySetAside())
+            openQuestion(folder, name);
+    });
+    connect(m_busy, &BusyBar::cancelRequested, this, [this] {
+        if (m_cancel)
+            m_cancel->store(true);
+        m_busy->cancelButton()->setEnabled(false);
+    });
+    connect(&m_job, &QFutureWatcher<void>::finished, this, &MainWindow::photosRead);
+    connect(m_frame, &SquareFrame::chosen, this, [this, photoView](const QRectF &square) {
+        if (!m_photos)
+            return;
+        const QPointF origin = photoView->pictureOrigin();
+        const double scale = m_photos->scale;
+        m_photos->square = QRectF((square.left() - origin.x()) / scale, (square.top() - origin.y()) / scale,
+            square.width() / scale, square.width() / scale)
+                               .toRect();
+        cutFromFrame();
+    });
+    m_photoView = photoView;
+    m_photoDock = photoDock;
+
+    circlesChanged();
+    updateTitle();
+    resize(sizeHint());
+}
+
+MainWindow::~MainWindow()
+{
+    if (m_cancel)
+        m_cancel->store(true);
+    m_job.waitForFinished();
+}
+
+QAction *MainWindow::action(const QString &name) const
+{
+    return m_actions.value(name);
+}
+
+void MainWindow::makeActions()
+{
+    const auto add = [this](const QString &name, const QString &text, const QString &icon, auto slot) {
+        auto *action = new QAction(QIcon::fromTheme(icon), text, this);
+        connect(action, &QAction::triggered, this, slot);
+        m_actions.insert(name, action);
+        return action;
+    };
+    add(QStringLiteral("newTwo"), QStringLiteral("新しく: 写真 2 枚から(&N)…"), QStringLiteral("document-new"),
+        [this] { newFromPhotos(2); })
+        ->setShortcut(QKeySequence::New);
+    add(QStringLiteral("open"), QStringLiteral("開く(&O)…"), QStringLiteral("document-open"), [this] { openDialog(); })
+        ->setShortcut(QKeySequence::Open);
+    add(QStringLiteral("save"), QStringLiteral("保存(&S)"), QStringLiteral("document-save"), [this] { save(); })
+        ->setShortcut(QKeySequence::Save);
+    add(QStringLiteral("saveAs"), QStringLiteral("名前を付けて保存(&A)…"), QStringLiteral("document-save-as"),
+        [this] { saveAs(); })
+        ->setShortcut(QKeySequence::SaveAs);
+    add(QStringLiteral("quit"), QStringLiteral("終了(&Q)"), QStringLiteral("application-exit"), [this] { close(); })
+        ->setShortcut(QKeySequence::Quit);
+
+    QAction *undo = m_undo->createUndoAction(this, QStringLiteral("元に戻す"));
+    undo->setShortcut(QKeySequence::Undo);
+    undo->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo")));
+    m_actions.insert(QStringLiteral("undo"), undo);
+    QAction *redo = m_undo->createRedoAction(this, QStringLiteral("やり直す"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
+    redo->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo")));
+    m_actions.insert(QStringLiteral("redo"), redo);
+    QAction *remove = add(QStringLiteral("delete"), QStringLiteral("円を消す(&D)"), QStringLiteral("edit-delete"), [this] {
+        if (const int index = m_viewB->selectedCircle(); index >= 0)
+            m_undo->push(new RemoveCircleCommand(m_draft, index));
+    });
+    remove->setEnabled(false);
+    // The view takes Delete itself while it has the focus; the menu shows it.
+    remove->setShortcut(QKeySequence::Delete);
+    remove->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+
+    add(QStringLiteral("zoomIn"), QStringLiteral("拡大(&I)"), QStringLiteral("zoom-in"),
+        [this] { setZoom(m_viewB->zoom() * ZoomStep); })
+        ->setShortcut(QKeySequence::ZoomIn);
+    add(QStringLiteral("zoomOut"), QStringLiteral("縮小(&O)"), QStringLiteral("zoom-out"),
+        [this] { setZoom(m_viewB->zoom() / ZoomStep); })
+        ->setShortcut(QKeySequence::ZoomOut);
+    add(QStringLiteral("zoomGame"), QStringLiteral("ゲームと同じ大きさ(&G)"), QStringLiteral("zoom-original"),
+        [this] { setZoom(1.0); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    QAction *compare = add(QStringLiteral("compare"), QStringLiteral("見比べる（A と B を交互に）(&C)"),
+        QStringLiteral("view-refresh"), [this](bool on) {
+            m_flickerShowsA = false;
+            if (on) {
+                m_actions.value(QStringLiteral("changes"))->setChecked(false);
+                m_flicker->start();
+            } else {
+                m_flicker->stop();
+            }
+            showInB();
+        });
+    compare->setCheckable(true);
+    compare->setShortcut(QKeySequence(Qt::Key_Space));
+    QAction *changes = add(QStringLiteral("changes"), QStringLiteral("変わったところだけ(&V)"),
+        QStringLiteral("view-filter"), [this](bool on) {
+            if (on)
+                m_actions.value(QStringLiteral("compare"))->setChecked(false);
+            m_flicker->stop();
+            m_flickerShowsA = false;
+            showInB();
+        });
+    changes->setCheckable(true);
+    changes->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    QAction *play = add(QStringLiteral("play"), QStringLiteral("遊んでみる(&P)"), QStringLiteral("media-playback-start"),
+        [this](bool on) { togglePlay(on); });
+    play->setCheckable(true);
+    play->setShortcut(QKeySequence(Qt::Key_F5));
+}
+
+void MainWindow::makeMenus()
+{
+    const auto a = [this](const char *name) { return m_actions.value(QLatin1String(name)); };
+    QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    file->addActions({a("newTwo"), a("open")});
+    file->addSeparator();
+    file->addActions({a("save"), a("saveAs")});
+    file->addSeparator();
+    file->addAction(a("quit"));
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    edit->addActions({a("undo"), a("redo")});
+    edit->addSeparator();
+    edit->addAction(a("delete"));
+    QMenu *view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    view->addActions({a("zoomIn"), a("zoomOut"), a("zoomGame")});
+    view->addSeparator();
+    view->addActions({a("compare"), a("changes")});
+    QMenu *question = menuBar()->addMenu(QStringLiteral("もんだい(&Q)"));
+    question->addAction(a("play"));
+
+    QToolBar *tools = addToolBar(QStringLiteral("ツールバー"));
+    tools->setObjectName(QStringLiteral("tools"));
+    tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    tools->addActions({a("newTwo"), a("open"), a("save")});
+    tools->addSeparator();
+    tools->addActions({a("undo"), a("redo"), a("delete")});
+    tools->addSeparator();
+    tools->addActions({a("compare"), a("changes")});
+    tools->addSeparator();
+    tools->addWidget(new QLabel(QStringLiteral(" 制限時間（秒）: ")));
+    tools->addWidget(m_limit);
+    tools->addSeparator();
+    tools->addAction(a("play"));
+}
+
+void MainWindow::say(const QString &text)
+{
+    statusBar()->showMessage(text);
+}
+
+bool MainWindow::isBusy() const
+{
+    return m_job.isRunning();
+}
+
+void MainWindow::newFromPhotos(int count)
+{
+    if (!maySetAside())
+        return;
+    const QStringList files = QFileDialog::getOpenFileNames(this,
+        count == 2 ? QStringLiteral("写真を 2 枚選んでください（前と後）") : QStringLiteral("写真を選んでください"),
+        QString(), PhotoFilter);
+    if (files.isEmpty())
+        return;
+    startFromPhotos(files);
+}
+
+void MainWindow::startFromPhotos(const QStringList &files)
+{
+    if (isBusy())
+        return;
+    if (files.size() != 2) {
+        QMessageBox::information(this, windowTitle(),
+            QStringLiteral("同じ場所から撮った写真を 2 枚（変える前と後）選んでください。"));
+        return;
+    }
+    togglePlay(false);
+    auto photos = std::make_shared<Photos>();
+    photos->files = files;
+    m_cancel = std::make_shared<std::atomic_bool>(false);
+    const std::shared_ptr<std::atomic_bool> cancel = m_cancel;
+    m_pending = photos;
+    m_busy->start(QStringLiteral("写真を読んで違いを探しています…"));
+    m_job.setFuture(QtConcurrent::run([photos, cancel] {
+        QString why;
+        const std::optional<QImage> a = Jobs::readPhoto(photos->files.at(0), why);
+        if (!a || cancel->load()) {
+            photos->problem = why;
+            return;
+        }
+        const std::optional<QImage> b = Jobs::readPhoto(photos->files.at(1), why);
+        if (!b || cancel->load()) {
+            photos->problem = why;
+            return;
+        }
+        photos->a = *a;
+        photos->b = *b;
+        photos->square = Jobs::defaultSquare(a->size());
+        photos->made = Jobs::questionFromTwoPhotos(*a, *b, photos->square, cancel.get());
+    }));
+}
+
+void MainWindow::cutFromFrame()
+{
+    if (!m_photos || isBusy())
+        return;
+    auto photos = std::make_shared<Photos>(*m_photos);
+    m_cancel = std::make_shared<std::atomic_bool>(false);
+    const std::shared_ptr<std::atomic_bool> cancel = m_cancel;
+    m_pending = photos;
+    m_busy->start(QStringLiteral("枠の中で違いを探しています…"));
+    m_job.setFuture(QtConcurrent::run([photos, cancel] {
+        photos->made = Jobs::questionFromTwoPhotos(photos->a, photos->b, photos->square, cancel.get());
+    }));
+}
+
+void MainWindow::photosRead()
+{
+    m_busy->stop();
+    const std::shared_ptr<Photos> photos = std::move(m_pending);
+    if (!photos || m_cancel->load()) {
+        say(QStringLiteral("やめました。"));
+        return;
+    }
+    if (photos->a.isNull() || photos->made.a.isNull()) {
+        const QString problem = photos->problem.isEmpty() ? photos->made.problem : photos->problem;
+        QMessageBox::warning(this, windowTitle(), problem);
+        return;
+    }
+    const bool newPhotos = !m_photos || m_photos->files != photos->files;
+    m_photos = std::make_unique<Photos>(*photos);
+    if (newPhotos) {
+        m_photos->scale = m_photoView->setFittedPhoto(m_photos->a);
+        const QPointF origin = m_photoView->pictureOrigin();
+        const double scale = m_photos->scale;
+        m_frame->setBounds(QRectF(origin, QSizeF(m_photos->a.width() * scale, m_photos->a.height() * scale)),
+            Author::QuestionSide * scale / 6);
+        m_frame->setVisible(true);
+        m_photoDock->show();
+        m_savedFolder.clear();
+        m_savedName.clear();
+    }
+    const QRect square = m_photos->square;
+    m_frame->setSquare(QRectF(m_photoView->pictureOrigin() + QPointF(square.topLeft()) * m_photos->scale,
+        QSizeF(square.size()) * m_photos->scale));
+    showQuestion(m_photos->made);
+}
+
+void MainWindow::showQuestion(const Jobs::MadeQuestion &made)
+{
+    m_undo->clear();
+    m_draft->setQuestion(made.a, made.b, made.circles, Jobs::suggestedLimit(made.circles));
+    m_undo->setClean();
+    // Worth saying, but the question is there to correct by hand.
+    say(made.problem.isEmpty() ? QStringLiteral("違いが %1 か所見つかりました。").arg(made.circles.size()) : made.problem);
+    updateTitle();
+}
+
+bool MainWindow::openQuestion(const QString &folder, const QString &name)
+{
+    const OpenedQuestion opened = Maker::openQuestion(folder, name);
+    if (!opened.problem.isEmpty()) {
+        QMessageBox::warning(this, windowTitle(), opened.problem);
+        return false;
+    }
+    togglePlay(false);
+    m_photos.reset();
+    m_frame->setVisible(false);
+    m_photoDock->hide();
+    m_undo->clear();
+    m_draft->setQuestion(opened.a, opened.b, opened.circles, opened.limit);
+    if (opened.circles.empty() && !opened.note.isEmpty())
+        m_draft->setQuestion(opened.a, opened.b, m_draft->changes(), opened.limit);
+    m_undo->setClean();
+    m_savedFolder = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    m_savedName = name;
+    say(opened.note.isEmpty() ? QStringLiteral("もんだい %1 を開きました。").arg(name) : opened.note);
+    updateTitle();
+    return true;
+}
+
+void MainWindow::openDialog()
+{
+    if (!maySetAside())
+        return;
+    const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("もんだいを開く（絵 A か答えファイル）"),
+        playFolder(), QStringLiteral("もんだい (*_A.jpg *_A.bmp *_Ans.txt)"));
+    if (file.isEmpty())
+        return;
+    const QFileInfo info(file);
+    QString name = info.completeBaseName();
+    for (const QString &ending : {QStringLiteral("_Ans"), QStringLiteral("_A")})
+        if (name.endsWith(ending))
+            name.chop(ending.size());
+    openQuestion(info.absolutePath(), name);
+}
+
+QString MainWindow::saveTo(const QString &folder, const QString &name)
+{
+    if (m_draft->isEmpty())
+        return QStringLiteral("保存するもんだいがありません。");
+    if (const QString why = nameProblem(name); !why.isEmpty())
+        return why;
+    if (const QString why = folderProblem(folder, existingFiles(folder, name).isEmpty()); !why.isEmpty())
+        return why;
+    const QString why = writeQuestion(folder, name, m_draft->a(), m_draft->b(), m_draft->circles(), m_draft->limit());
+    if (!why.isEmpty())
+        return why;
+    m_savedFolder = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    m_savedName = name;
+    m_undo->setClean();
+    updateTitle();
+    QStringList problems;
+    for (const Author::Finding &finding : Author::checkFolder(m_savedFolder))
+        if (finding.problem && (finding.subject == name || finding.subject == m_savedFolder))
+            problems << finding.text;
+    say(problems.isEmpty() ? QStringLiteral("%1 に保存しました。確かめて、問題は見つかりませんでした。").arg(name)
+                           : QStringLiteral("%1 に保存しました。確かめると %2 件見つかりました。").arg(name).arg(problems.size()));
+    m_folders->showFolder(QDir(m_savedFolder).dirName());
+    m_lastCheck = problems;
+    return QString();
+}
+
+void MainWindow::save()
+{
+    if (m_savedName.isEmpty()) {
+        saveAs();
+        return;
+    }
+    const QString why = saveTo(m_savedFolder, m_savedName);
+    if (!why.isEmpty())
+        QMessageBox::warning(this, windowTitle(), why);
+    else if (!m_lastCheck.isEmpty())
+        QMessageBox::information(this, windowTitle(),
+            QStringLiteral("保存しました。確かめると、次のことが見つかりました。\n\n") + m_lastCheck.join(QLatin1Char('\n')));
+}
+
+void MainWindow::saveAs()
+{
+    if (m_draft->isEmpty()) {
+        say(QStringLiteral("保存するもんだいがありません。"));
+        return;
+    }
+    SaveDialog dialog(this);
+    dialog.setChoice(QDir(m_savedFolder).dirName(), m_savedName);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_savedName.clear();
+    m_savedFolder = dialog.folder();
+    m_savedName = dialog.name();
+    save();
+}
+
+bool MainWindow::maySetAside()
+{
+    if (m_undo->isClean() || m_draft->isEmpty())
+        return true;
+    const auto answer = QMessageBox::question(this, windowTitle(),
+        QStringLiteral("今のもんだいは保存していません。保存しますか？"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    if (answer == QMessageBox::Save) {
+        save();
+        return m_undo->isClean();
+    }
+    return true;
+}
+
+void MainWindow::picturesChanged()
+{
+    m_viewA->setPicture(m_draft->a());
+    showInB();
+}
+
+void MainWindow::showInB()
+{
+    if (m_actions.value(QStringLiteral("changes"))->isChecked())
+        m_viewB->setPicture(differenceImage(m_draft->a(), m_draft->b()));
+    else
+        m_viewB->setPicture(m_flickerShowsA ? m_draft->a() : m_draft->b());
+}
+
+void MainWindow::circlesChanged()
+{
+    const std::vector<Warning> warnings = warningsFor(m_draft->circles(), m_draft->changes());
+    m_viewB->setCircles(m_draft->circles(), warningsPerCircle(warnings, m_draft->circles().size()));
+    m_viewA->setFaintCircles(m_draft->circles());
+    m_warnings->clear();
+    for (const Warning &warning : warnings) {
+        auto *item = new QListWidgetItem(warning.text, m_warnings);
+        item->setData(Qt::UserRole, warning.circle);
+    }
+    if (!m_draft->isEmpty() && warnings.empty())
+        new QListWidgetItem(QStringLiteral("気になるところはありません。"), m_warnings);
+    const bool has = !m_draft->isEmpty();
+    for (const char *name : {"save", "saveAs", "play", "compare", "changes"})
+        m_actions.value(QLatin1String(name))->setEnabled(has);
+    m_limit->setEnabled(has);
+}
+
+void MainWindow::limitChanged()
+{
+    m_limit->setCurrentIndex(TimeChoiceShown(m_draft->limit()));
+}
+
+void MainWindow::setZoom(double zoom)
+{
+    zoom = qBound(SmallestZoom, zoom, LargestZoom);
+    m_viewA->setZoom(zoom);
+    m_viewB->setZoom(zoom);
+}
+
+void MainWindow::togglePlay(bool on)
+{
+    m_actions.value(QStringLiteral("play"))->setChecked(on);
+    if (on == m_play->isPlaying())
+        return;
+    if (on) {
+        m_actions.value(QStringLiteral("compare"))->setChecked(false);
+        m_actions.value(QStringLiteral("changes"))->setChecked(false);
+        m_flicker->stop();
+        m_flickerShowsA = false;
+        showInB();
+        m_play->start(m_draft->circles(), m_draft->limit());
+    } else {
+        m_play->stop();
+    }
+    for (const char *name : {"newTwo", "open", "compare", "changes", "delete"})
+        m_actions.value(QLatin1String(name))->setEnabled(!on);
+    m_limit->setEnabled(!on);
+    m_undo->setActive(!on);
+    m_actions.value(QStringLiteral("undo"))->setEnabled(!on && m_undo->canUndo());
+    m_actions.value(QStringLiteral("redo"))->setEnabled(!on && m_undo->canRedo());
+}
+
+void MainWindow::updateTitle()
+{
+    const QString title = m_savedName.isEmpty() ? QStringLiteral("ぴむかろ もんだいづくり")
+                                                : QStringLiteral("%1 — ぴむかろ もんだいづくり").arg(m_savedName);
+    setWindowTitle(title + QStringLiteral("[*]"));
+    setWindowModified(!m_undo->isClean());
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!maySetAside()) {
+        event->ignore();
+        return;
+    }
+    if (m_cancel)
+        m_cancel->store(true);
+    event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    const bool files = !urls.isEmpty() && urls.size() <= 2
+        && std::all_of(urls.begin(), urls.end(), [](const QUrl &url) { return url.isLocalFile(); });
+    if (files && !isBusy())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    QStringList files;
+    for (const QUrl &url : event->mimeData()->urls())
+        files << url.toLocalFile();
+    event->acceptProposedAction();
+    // The drop finishes before anything is asked or read.
+    QTimer::singleShot(0, this, [this, files] {
+        if (maySetAside())
+            startFromPhotos(files);
+    });
+}
+
+} // namespace Maker

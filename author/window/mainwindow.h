@@ -1,0 +1,110 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "author/window/jobs.h"
+
+#include <QFutureWatcher>
+#include <QMainWindow>
+#include <QStringList>
+
+#include <atomic>
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QListWidget;
+class QTimer;
+class QUndoStack;
+
+namespace Maker {
+
+class AnswerView;
+class BusyBar;
+class Draft;
+class FolderView;
+class PictureView;
+class PlayPanel;
+class SquareFrame;
+
+// The question maker: photos in, the differences seen and corrected, the
+// question tried out and saved into the play folder.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Reads one or two photos off the window's thread and makes a question.
+    void startFromPhotos(const QStringList &files);
+    // Opens a question of a folder; false (with the reason shown) when it cannot.
+    bool openQuestion(const QString &folder, const QString &name);
+    // Writes the question into the folder; the reason when it could not.
+    QString saveTo(const QString &folder, const QString &name);
+    bool isBusy() const;
+
+    Draft *draft() const { return m_draft; }
+    QUndoStack *undoStack() const { return m_undo; }
+    PictureView *viewA() const { return m_viewA; }
+    AnswerView *viewB() const { return m_viewB; }
+    QComboBox *limitBox() const { return m_limit; }
+    QListWidget *warningList() const { return m_warnings; }
+    PlayPanel *playPanel() const { return m_play; }
+    FolderView *folderView() const { return m_folders; }
+    SquareFrame *squareFrame() const { return m_frame; }
+    QAction *action(const QString &name) const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void makeActions();
+    void makeMenus();
+    void newFromPhotos(int count);
+    void openDialog();
+    void save();
+    void saveAs();
+    bool maySetAside();
+    void cutFromFrame();
+    void photosRead();
+    void showQuestion(const Jobs::MadeQuestion &made);
+    void picturesChanged();
+    void circlesChanged();
+    void limitChanged();
+    void showInB();
+    void setZoom(double zoom);
+    void togglePlay(bool on);
+    void updateTitle();
+    void say(const QString &text);
+
+    Draft *m_draft;
+    QUndoStack *m_undo;
+    PictureView *m_viewA;
+    AnswerView *m_viewB;
+    SquareFrame *m_frame;
+    QComboBox *m_limit;
+    QListWidget *m_warnings;
+    PlayPanel *m_play;
+    FolderView *m_folders;
+    BusyBar *m_busy;
+    QTimer *m_flicker;
+    bool m_flickerShowsA = false;
+    QHash<QString, QAction *> m_actions;
+
+    struct Photos;
+    std::unique_ptr<Photos> m_photos;
+    std::shared_ptr<Photos> m_pending;
+    PictureView *m_photoView = nullptr;
+    QWidget *m_photoDock = nullptr;
+    QStringList m_lastCheck;
+    QFutureWatcher<void> m_job;
+    std::shared_ptr<std::atomic_bool> m_cancel;
+    QString m_savedFolder;
+    QString m_savedName;
+};
+
+} // namespace Maker
