@@ -19,6 +19,12 @@ AnswerView::AnswerView(QWidget *parent)
     connect(scene(), &QGraphicsScene::selectionChanged, this, [this] { emit selectionChanged(selectedCircle()); });
 }
 
+AnswerView::~AnswerView()
+{
+    // The scene outlives this part of the view and tells of its items' end.
+    scene()->disconnect(this);
+}
+
 void AnswerView::setCircles(const std::vector<Author::Circle> &circles, const QStringList &warnings)
 {
     const int selected = selectedCircle();
@@ -111,7 +117,12 @@ void AnswerView::mousePressEvent(QMouseEvent *event)
 
 void AnswerView::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (m_playing || event->button() != Qt::LeftButton)
+    // A child's quick second click is a click like any other.
+    if (m_playing) {
+        mousePressEvent(event);
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
         return;
     if (circleItemAt(event->position().toPoint())) {
         PictureView::mouseDoubleClickEvent(event);

@@ -21,6 +21,7 @@ class AnswerView : public PictureView
 
 public:
     explicit AnswerView(QWidget *parent = nullptr);
+    ~AnswerView() override;
 
     void setCircles(const std::vector<Author::Circle> &circles, const QStringList &warnings);
     int selectedCircle() const;

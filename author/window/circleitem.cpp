@@ -18,6 +18,11 @@ QPointF pixelCentre(int x, int y)
     return {x + 0.5, y + 0.5};
 }
 
+QPoint pixelOf(const QPointF &scenePos)
+{
+    return {qFloor(scenePos.x()), qFloor(scenePos.y())};
+}
+
 CircleItem::CircleItem(int index, const Author::Circle &circle, QGraphicsItem *parent)
     : QGraphicsObject(parent)
     , m_index(index)
@@ -133,14 +138,17 @@ void CircleItem::mousePressEvent(QGraphicsSceneMouseEvent *event)
 
 void CircleItem::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 {
+    // Whole pixels, as the answer file counts them.
+    const QPoint pixel = pixelOf(event->scenePos());
     Author::Circle next = m_pressed;
     if (m_drag == Drag::Move) {
-        const QPointF moved = QPointF(m_pressed.x, m_pressed.y) + event->scenePos() - m_pressPos;
-        next.x = qRound(moved.x());
-        next.y = qRound(moved.y());
+        const QPoint moved = QPoint(m_pressed.x, m_pressed.y) + pixel - pixelOf(m_pressPos);
+        next.x = moved.x();
+        next.y = moved.y();
     } else if (m_drag == Drag::Resize) {
-        const QPointF offset = event->scenePos() - pixelCentre(m_pressed.x, m_pressed.y);
-        const int radius = qRound(qSqrt(offset.x() * offset.x() + offset.y() * offset.y()));
+        const double dx = pixel.x() - m_pressed.x;
+        const double dy = pixel.y() - m_pressed.y;
+        const int radius = qRound(qSqrt(dx * dx + dy * dy));
         next.r = qBound(SmallestRadius, radius, LargestRadius);
     } else {
         return;

@@ -56,5 +56,7 @@ private:
 
 // A pixel's centre in the scene, where the picture's pixels are unit squares.
 QPointF pixelCentre(int x, int y);
+// The pixel a point of the scene falls in.
+QPoint pixelOf(const QPointF &scenePos);
 
 } // namespace Maker

@@ -89,7 +89,9 @@ QPoint PictureView::pixelAt(const QPoint &viewportPos) const
 
 QPoint PictureView::viewportPointOf(int x, int y) const
 {
-    return mapFromScene(pixelCentre(x, y));
+    // Not the pixel's exact middle: a half rounds away to the next pixel at
+    // the game's size.
+    return mapFromScene(QPointF(x + 0.25, y + 0.25));
 }
 
 QSize PictureView::sizeHint() const

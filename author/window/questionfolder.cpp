@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #include <map>
 
@@ -26,6 +27,16 @@ namespace {
 // The longest name a file may have on the disks the game plays from.
 constexpr int LongestFileName = 255;
 const QString AnswerSuffix = QStringLiteral("_Ans.txt");
+
+QString withSlash(const QString &folder);
+
+// Asked of the disk itself: the permission bits say nothing to root, nor
+// about a disk mounted read-only.
+bool canCreateIn(const QString &folder)
+{
+    QTemporaryFile probe(withSlash(folder) + QStringLiteral(".pimukaro-maker-XXXXXX"));
+    return probe.open();
+}
 
 QString withSlash(const QString &folder)
 {
@@ -74,9 +85,9 @@ QString folderProblem(const QString &folder, bool newQuestion)
     const QFileInfo info(folder);
     if (!info.isDir())
         return QStringLiteral("フォルダ %1 がありません。").arg(folder);
-    if (!info.isWritable())
+    if (!info.isWritable() || !canCreateIn(folder))
         return QStringLiteral("フォルダ %1 には書き込めません（書き込みの許可がありません）。別のフォルダを選んでください。")
-            .arg(info.fileName());
+            .arg(QDir(folder).dirName());
     if (newQuestion && questionsIn(folder).size() >= MaxQuestions)
         return QStringLiteral("このフォルダにはもう %1 もんあります。ゲームは %1 もんまでしか出しません。別のフォルダにしてください。")
             .arg(MaxQuestions);

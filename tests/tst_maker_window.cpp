@@ -1,0 +1,432 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The maker's window driven as the grown-up drives it: photos dropped on it,
+// the frame moved, circles dragged, resized, added and deleted with the
+// mouse and the keys, every step undone and redone, the question saved into
+// the play folder (or refused before anything is written), opened again and
+// tried out as a child plays it.
+
+#include "author/window/answerview.h"
+#include "author/window/circleitem.h"
+#include "author/window/draft.h"
+#include "author/window/folderview.h"
+#include "author/window/mainwindow.h"
+#include "author/window/playpanel.h"
+#include "author/window/questionfolder.h"
+#include "author/window/savedialog.h"
+#include "author/window/squareframe.h"
+#include "authorpairs.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+
+#include <unistd.h>
+
+using Author::Circle;
+
+namespace Author {
+char *toString(const Circle &c)
+{
+    return qstrdup(QStringLiteral("(%1, %2, r %3)").arg(c.x).arg(c.y).arg(c.r).toUtf8().constData());
+}
+} // namespace Author
+
+namespace {
+
+constexpr int WaitForWork = 30000; // ms: photos are read on another thread
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A press, a move in steps and a release, as a hand drags.
+void drag(QWidget *viewport, QPoint from, QPoint to)
+{
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, from);
+    for (int step = 1; step <= 4; ++step) {
+        const QPoint at = from + (to - from) * step / 4;
+        QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+    }
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, to);
+}
+
+// Typed as a Japanese input method delivers text: one committed string.
+void typeText(QWidget *widget, const QString &text)
+{
+    widget->setFocus();
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(widget, &commit);
+}
+
+// A double click as a hand makes it: a click, then the second press.
+void doubleClick(QWidget *widget, QPoint at)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void dropFiles(QWidget *window, const QStringList &files)
+{
+    auto *mime = new QMimeData;
+    QList<QUrl> urls;
+    for (const QString &file : files)
+        urls << QUrl::fromLocalFile(file);
+    mime->setUrls(urls);
+    const QPoint at = window->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &drop);
+    delete mime;
+}
+
+} // namespace
+
+class TestMakerWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid());
+        qputenv("HOME", QFile::encodeName(m_home.path()));
+        QVERIFY(QDir().mkpath(Maker::playFolder() + QStringLiteral("/おうちもんだい")));
+        m_play = Maker::playFolder() + QStringLiteral("/おうちもんだい/");
+        // Two photos of one place, 4:3, the second with a red ball added.
+        const QImage scene = AuthorPairs::scene().scaled(800, 600, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_photoA = m_home.filePath(QStringLiteral("before.png"));
+        m_photoB = m_home.filePath(QStringLiteral("after.png"));
+        QVERIFY(scene.save(m_photoA));
+        QVERIFY(AuthorPairs::withDisc(scene, {400, 300}, 30, Qt::red).save(m_photoB));
+    }
+
+    void init()
+    {
+        m_window = std::make_unique<Maker::MainWindow>();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    void cleanup()
+    {
+        m_window->undoStack()->setClean();
+        m_window.reset();
+        QDir(m_play).removeRecursively();
+        QDir().mkpath(m_play);
+    }
+
+    // Two photos dropped on the window make a question: the middle square of
+    // each, one circle over the ball, a limit suggested from the count.
+    void droppedPhotosMakeAQuestion()
+    {
+        dropFiles(m_window.get(), {m_photoA, m_photoB});
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->draft()->isEmpty() && !m_window->isBusy(), WaitForWork);
+        QCOMPARE(m_window->draft()->a().size(), QSize(350, 350));
+        QCOMPARE(m_window->draft()->circles().size(), std::size_t(1));
+        const Circle found = m_window->draft()->circles().front();
+        // The ball's middle, 400 x 300 in the photo, is the square's middle.
+        QVERIFY2(qAbs(found.x - 175) <= 3 && qAbs(found.y - 175) <= 3, qPrintable(QStringLiteral("%1 %2").arg(found.x).arg(found.y)));
+        QCOMPARE(m_window->limitBox()->currentText(), QStringLiteral("40"));
+        QVERIFY(m_window->viewB()->circleItem(0));
+        QVERIFY(m_window->squareFrame()->isVisible());
+    }
+
+    void aDropOfThreeFilesIsNotTaken()
+    {
+        auto *mime = new QMimeData;
+        mime->setUrls({QUrl::fromLocalFile(m_photoA), QUrl::fromLocalFile(m_photoB), QUrl::fromLocalFile(m_photoA)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_window.get(), &enter);
+        QVERIFY(!enter.isAccepted());
+        delete mime;
+    }
+
+    // Moving the frame to the left cuts another square: the ball moves right in it.
+    void theFrameChoosesThePart()
+    {
+        dropFiles(m_window.get(), {m_photoA, m_photoB});
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->draft()->isEmpty() && !m_window->isBusy(), WaitForWork);
+        Maker::SquareFrame *frame = m_window->squareFrame();
+        QGraphicsView *view = frame->scene()->views().first();
+        const QRectF before = frame->square();
+        // The square is as high as the photo: it can only move sideways.
+        const QPoint middle = view->mapFromScene(before.center());
+        drag(view->viewport(), middle, middle - QPoint(200, 0));
+        QVERIFY(frame->square().left() < before.left());
+        // It stops at the photo's left edge.
+        QCOMPARE(frame->square().left(), 0.0);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isBusy() && m_window->draft()->circles().size() == 1
+                && m_window->draft()->circles().front().x > 200,
+            WaitForWork);
+        // A turn of the wheel makes it smaller about its middle.
+        const double side = frame->square().width();
+        const QPoint at = view->mapFromScene(frame->square().center());
+        QWheelEvent wheel(QPointF(at), QPointF(view->viewport()->mapToGlobal(at)), QPoint(), QPoint(0, -120),
+            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view->viewport(), &wheel);
+        QVERIFY(frame->square().width() < side);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isBusy(), WaitForWork);
+    }
+
+    void dragACircleToMoveIt()
+    {
+        setQuestion({{100, 100, 20}});
+        QWidget *viewport = m_window->viewB()->viewport();
+        const QPoint centre = m_window->viewB()->viewportPointOf(100, 100);
+        drag(viewport, centre, centre + QPoint(30, 10));
+        QCOMPARE(m_window->draft()->circles().front(), (Circle {130, 110, 20}));
+        QCOMPARE(m_window->undoStack()->count(), 1);
+    }
+
+    void dragTheRimToResize()
+    {
+        setQuestion({{100, 100, 20}});
+        QWidget *viewport = m_window->viewB()->viewport();
+        const QPoint rim = m_window->viewB()->viewportPointOf(120, 100);
+        drag(viewport, rim, rim + QPoint(15, 0));
+        QCOMPARE(m_window->draft()->circles().front(), (Circle {100, 100, 35}));
+        // Never larger than the game allows.
+        drag(viewport, m_window->viewB()->viewportPointOf(135, 100), m_window->viewB()->viewportPointOf(300, 100));
+        QCOMPARE(m_window->draft()->circles().front().r, 99);
+    }
+
+    void doubleClickAddsACircle()
+    {
+        setQuestion({{100, 100, 20}});
+        doubleClick(m_window->viewB()->viewport(), m_window->viewB()->viewportPointOf(250, 60));
+        QCOMPARE(m_window->draft()->circles(), (std::vector<Circle> {{100, 100, 20}, {250, 60, 20}}));
+        QVERIFY(m_window->viewB()->circleItem(1));
+    }
+
+    void deleteKeyRemovesTheSelectedCircle()
+    {
+        setQuestion({{100, 100, 20}, {250, 250, 20}});
+        QWidget *viewport = m_window->viewB()->viewport();
+        QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, m_window->viewB()->viewportPointOf(250, 250));
+        QCOMPARE(m_window->viewB()->selectedCircle(), 1);
+        QTest::keyClick(m_window->viewB(), Qt::Key_Delete);
+        QCOMPARE(m_window->draft()->circles(), (std::vector<Circle> {{100, 100, 20}}));
+    }
+
+    void arrowKeysNudgeAsOneStep()
+    {
+        setQuestion({{100, 100, 20}});
+        QTest::mouseClick(m_window->viewB()->viewport(), Qt::LeftButton, Qt::NoModifier,
+            m_window->viewB()->viewportPointOf(100, 100));
+        QTest::keyClick(m_window->viewB(), Qt::Key_Right);
+        QTest::keyClick(m_window->viewB(), Qt::Key_Right);
+        QTest::keyClick(m_window->viewB(), Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(m_window->draft()->circles().front(), (Circle {102, 110, 20}));
+        QCOMPARE(m_window->undoStack()->count(), 1);
+    }
+
+    // Ctrl+Z undoes each step, Ctrl+Shift+Z redoes it.
+    void undoAndRedoEveryStep()
+    {
+        setQuestion({{100, 100, 20}});
+        QWidget *viewport = m_window->viewB()->viewport();
+        drag(viewport, m_window->viewB()->viewportPointOf(100, 100), m_window->viewB()->viewportPointOf(150, 100));
+        doubleClick(viewport, m_window->viewB()->viewportPointOf(300, 300));
+        m_window->limitBox()->setCurrentIndex(8);
+        emit m_window->limitBox()->activated(8);
+        QCOMPARE(m_window->draft()->limit(), 110);
+        QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m_window->draft()->limit(), 60);
+        QCOMPARE(m_window->limitBox()->currentText(), QStringLiteral("60"));
+        QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m_window->draft()->circles(), (std::vector<Circle> {{150, 100, 20}}));
+        QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m_window->draft()->circles(), (std::vector<Circle> {{100, 100, 20}}));
+        QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(m_window->draft()->circles(), (std::vector<Circle> {{150, 100, 20}, {300, 300, 20}}));
+    }
+
+    // A circle over no change is said on the circle and in the list.
+    void warningsFollowTheEdits()
+    {
+        const QImage a = AuthorPairs::scene();
+        const QImage b = AuthorPairs::withDisc(a, {100, 100}, 15, Qt::red);
+        m_window->draft()->setQuestion(a, b, {{100, 100, 20}}, 60);
+        QCOMPARE(m_window->warningList()->item(0)->text(), QStringLiteral("気になるところはありません。"));
+        drag(m_window->viewB()->viewport(), m_window->viewB()->viewportPointOf(100, 100),
+            m_window->viewB()->viewportPointOf(250, 250));
+        QCOMPARE(m_window->warningList()->count(), 2);
+        QCOMPARE(m_window->warningList()->item(0)->text(), QStringLiteral("円 1: この円の中で絵 A と絵 B に違いが見えません。"));
+        QCOMPARE(m_window->viewB()->circleItem(0)->toolTip(), m_window->warningList()->item(0)->text());
+    }
+
+    // Saved into the play folder: the bytes the command line would write.
+    void saveWritesTheAnswerFile()
+    {
+        setQuestion({{120, 85, 20}, {301, 240, 14}});
+        QCOMPARE(m_window->saveTo(m_play, QStringLiteral("こっぷ")), QString());
+        QCOMPARE(readAll(m_play + QStringLiteral("こっぷ_Ans.txt")), QByteArray("120  85   20   \r\n301  240  14   \r\n60\r\n"));
+        QVERIFY(m_window->undoStack()->isClean());
+        QVERIFY(Maker::questionsIn(m_play).contains(QStringLiteral("こっぷ")));
+    }
+
+    // The dialog says what is wrong with a name before anything is written.
+    void saveDialogRefusesBeforeWriting_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("saveEnabled");
+        QTest::newRow("a name with a slash") << QStringLiteral("a/b") << QStringLiteral("名前に「/」は使えません。") << false;
+        QTest::newRow("no name") << QString() << QStringLiteral("名前を入れてください。") << false;
+        QTest::newRow("a question there already")
+            << QStringLiteral("いぬ") << QStringLiteral("この名前のもんだいはもうあります（いぬ_A.jpg、いぬ_B.jpg、いぬ_Ans.txt）。保存すると置き換えます。") << true;
+        QTest::newRow("a new name") << QStringLiteral("ねこ") << QString() << true;
+    }
+
+    void saveDialogRefusesBeforeWriting()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        QFETCH(bool, saveEnabled);
+        setQuestion({{120, 85, 20}});
+        QCOMPARE(m_window->saveTo(m_play, QStringLiteral("いぬ")), QString());
+        const auto before = AuthorPairs::snapshot(m_play);
+        Maker::SaveDialog dialog(m_window.get());
+        dialog.show();
+        dialog.folderBox()->setCurrentIndex(dialog.folderBox()->findText(QStringLiteral("おうちもんだい")));
+        typeText(dialog.nameEdit(), name);
+        QCOMPARE(dialog.messageLabel()->text(), message);
+        auto *buttons = dialog.findChild<QDialogButtonBox *>();
+        QCOMPARE(buttons->button(QDialogButtonBox::Save)->isEnabled(), saveEnabled);
+        QCOMPARE(AuthorPairs::snapshot(m_play), before);
+    }
+
+    void aFolderThatCannotBeWrittenIsSaidFirst()
+    {
+        const QString locked = Maker::playFolder() + QStringLiteral("/かけない");
+        if (geteuid() == 0) {
+            // Root writes past permission bits; /proc takes no new file from anyone.
+            QVERIFY(QFile::link(QStringLiteral("/proc"), locked));
+        } else {
+            QVERIFY(QDir().mkpath(locked));
+            QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+        }
+        setQuestion({{120, 85, 20}});
+        Maker::SaveDialog dialog(m_window.get());
+        dialog.folderBox()->setCurrentIndex(dialog.folderBox()->findText(QStringLiteral("かけない")));
+        typeText(dialog.nameEdit(), QStringLiteral("ねこ"));
+        QVERIFY2(dialog.messageLabel()->text().startsWith(QStringLiteral("フォルダ かけない には書き込めません")),
+            qPrintable(dialog.messageLabel()->text()));
+        QVERIFY(!dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Save)->isEnabled());
+        QVERIFY(m_window->saveTo(locked + QLatin1Char('/'), QStringLiteral("ねこ")).startsWith(QStringLiteral("フォルダ かけない には書き込めません")));
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::remove(locked);
+        QDir(locked).removeRecursively();
+    }
+
+    // A question of the folder opens with its pictures, circles and limit,
+    // and saved unchanged gives the same answer file back.
+    void openAnExistingQuestion()
+    {
+        const QImage a = AuthorPairs::scene();
+        const QImage b = AuthorPairs::withDisc(a, {200, 150}, 20, Qt::blue);
+        AuthorPairs::writePair(m_play, QStringLiteral("q1"), a, b, AuthorPairs::Kind::Bitmap);
+        const QByteArray answers("200  150  25   \r\n90\r\n");
+        AuthorPairs::writeFile(m_play + QStringLiteral("q1_Ans.txt"), answers);
+        QVERIFY(m_window->openQuestion(m_play, QStringLiteral("q1")));
+        QCOMPARE(m_window->draft()->circles(), (std::vector<Circle> {{200, 150, 25}}));
+        QCOMPARE(m_window->limitBox()->currentText(), QStringLiteral("90"));
+        QCOMPARE(m_window->draft()->b().pixel(200, 150), b.pixel(200, 150));
+        QCOMPARE(m_window->saveTo(m_play, QStringLiteral("q1")), QString());
+        QCOMPARE(readAll(m_play + QStringLiteral("q1_Ans.txt")), answers);
+    }
+
+    void theFolderViewOpensAQuestionByDoubleClick()
+    {
+        const QImage a = AuthorPairs::scene();
+        AuthorPairs::writePair(m_play, QStringLiteral("q2"), a, AuthorPairs::withDisc(a, {60, 60}, 20, Qt::blue),
+            AuthorPairs::Kind::Jpeg);
+        AuthorPairs::writeFile(m_play + QStringLiteral("q2_Ans.txt"), "60   60   25\r\n60\r\n");
+        Maker::FolderView *folders = m_window->folderView();
+        folders->showFolder(QStringLiteral("おうちもんだい"));
+        QCOMPARE(folders->list()->count(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(!folders->isChecking(), WaitForWork);
+        QListWidget *list = folders->list();
+        const QRect place = list->visualItemRect(list->item(0));
+        doubleClick(list->viewport(), place.center());
+        QCOMPARE(m_window->draft()->circles(), (std::vector<Circle> {{60, 60, 25}}));
+    }
+
+    // Tried out: a hit draws the ring, a miss adds a cross, three end it.
+    void tryItOut()
+    {
+        setQuestion({{100, 100, 20}, {250, 250, 20}});
+        m_window->action(QStringLiteral("play"))->trigger();
+        Maker::PlayPanel *play = m_window->playPanel();
+        QVERIFY(play->isVisible());
+        QWidget *viewport = m_window->viewB()->viewport();
+        QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, m_window->viewB()->viewportPointOf(110, 100));
+        QCOMPARE(play->round()->remaining(), 1);
+        QCOMPARE(play->message(), QStringLiteral("あたり！ のこり 1 か所"));
+        QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, m_window->viewB()->viewportPointOf(10, 300));
+        QCOMPARE(play->round()->misses(), 1);
+        QCOMPARE(play->message(), QStringLiteral("はずれ"));
+        // Editing is off meanwhile: a double click adds no circle.
+        doubleClick(viewport, m_window->viewB()->viewportPointOf(10, 10));
+        // Both clicks of it count, as two clicks of a child do.
+        QCOMPARE(m_window->draft()->circles().size(), std::size_t(2));
+        QCOMPARE(play->round()->misses(), 3);
+        QCOMPARE(play->message(), QStringLiteral("3 回まちがえたので終わりです。"));
+        m_window->action(QStringLiteral("play"))->trigger();
+        QVERIFY(!play->isVisible());
+        QVERIFY(m_window->viewB()->circleItem(0)->isVisible());
+    }
+
+    void tryItOutToTheEnd()
+    {
+        setQuestion({{100, 100, 20}, {250, 250, 20}});
+        m_window->action(QStringLiteral("play"))->trigger();
+        QWidget *viewport = m_window->viewB()->viewport();
+        QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, m_window->viewB()->viewportPointOf(100, 100));
+        QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, m_window->viewB()->viewportPointOf(250, 250));
+        QCOMPARE(m_window->playPanel()->message(), QStringLiteral("ぜんぶ見つけました。"));
+        for (int second = 0; second < 60; ++second)
+            m_window->playPanel()->tick();
+        QCOMPARE(m_window->playPanel()->message(), QStringLiteral("ぜんぶ見つけました。"));
+    }
+
+private:
+    void setQuestion(const std::vector<Circle> &circles)
+    {
+        const QImage a = AuthorPairs::scene();
+        m_window->draft()->setQuestion(a, a, circles, 60);
+        m_window->undoStack()->clear();
+        m_window->undoStack()->setClean();
+    }
+
+    QTemporaryDir m_home;
+    QString m_play;
+    QString m_photoA;
+    QString m_photoB;
+    std::unique_ptr<Maker::MainWindow> m_window;
+};
+
+QTEST_MAIN(TestMakerWindow)
+#include "tst_maker_window.moc"
