@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pimukaro-maker"));
     QApplication::setApplicationDisplayName(QStringLiteral("ぴむかろ もんだいづくり"));
-    QApplication::setDesktopFileName(QStringLiteral("org.pimukaro.pimukaro.maker"));
+    QApplication::setDesktopFileName(QStringLiteral(PIMUKARO_MAKER_ID));
     Maker::MainWindow window;
     window.show();
     // Photos named on the command line, as a file manager's "open with" passes them.

@@ -28,7 +28,7 @@ shows_label() {
 # folder, with ROOT/games on the PATH, as the menu does.
 start_from_menu() {
     local root=$1 entry command
-    entry=$(echo "$root"/share/applications/*.desktop)
+    entry="$root"/share/applications/org.pimukaro.pimukaro.desktop
     command=$(sed -n 's/^Exec=//p' "$entry")
     [ -n "$command" ] || fail "no Exec line in $entry"
     printf '#!/bin/sh\nPATH="%s/games:$PATH" exec %s\n' "$root" "$command" >"$WORK/menu"
@@ -67,7 +67,7 @@ check_launcher() {
     done
     shows_label
     local class
-    class=$(sed -n 's/^StartupWMClass=//p' "$root"/share/applications/*.desktop)
+    class=$(sed -n 's/^StartupWMClass=//p' "$root"/share/applications/org.pimukaro.pimukaro.desktop)
     xdotool search --class "^$class\$" 2>/dev/null | grep -qx "$WID" ||
         fail "the window's class is not $class, as the menu entry says"
     [ "${SCREENSHOT:-}" = "" ] || import -silent -window "$WID" "$SCREENSHOT"
