@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -16,6 +17,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("ぴむかろ もんだいづくり"));
     QApplication::setDesktopFileName(QStringLiteral(PIMUKARO_MAKER_ID));
     Maker::MainWindow window;
+    // Never larger than the screen, whatever the docks ask for.
+    if (const QScreen *screen = window.screen())
+        window.resize(window.sizeHint().boundedTo(screen->availableGeometry().size()));
     window.show();
     // Photos named on the command line, as a file manager's "open with" passes them.
     QStringList photos;

@@ -3,6 +3,7 @@
 #include "author/window/mainwindow.h"
 
 #include "author/window/answerview.h"
+#include "author/window/asks.h"
 #include "author/window/busybar.h"
 #include "author/window/differenceimage.h"
 #include "author/window/draft.h"
@@ -106,12 +107,15 @@ MainWindow::MainWindow(QWidget *parent)
     // The time limit: the game's 13 choices.
     m_limit->addItems(TimeChoices());
     m_limit->setToolTip(QStringLiteral("制限時間（秒）"));
+    m_limit->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
     auto *warningsDock = new QDockWidget(QStringLiteral("気をつけること"), this);
     warningsDock->setObjectName(QStringLiteral("warnings"));
     warningsDock->setWidget(m_warnings);
     m_warnings->setWordWrap(true);
-    addDockWidget(Qt::RightDockWidgetArea, warningsDock);
+    m_warnings->setMinimumHeight(60);
+    m_warnings->setMaximumHeight(160);
+    addDockWidget(Qt::BottomDockWidgetArea, warningsDock);
 
     auto *folderDock = new QDockWidget(QStringLiteral("フォルダのもんだい"), this);
     folderDock->setObjectName(QStringLiteral("folder"));
@@ -119,13 +123,16 @@ MainWindow::MainWindow(QWidget *parent)
     addDockWidget(Qt::RightDockWidgetArea, folderDock);
 
     auto *photoView = new PictureView;
+    photoView->setFitsWhole(true);
     photoView->scene()->addItem(m_frame);
     m_frame->setVisible(false);
     auto *photoDock = new QDockWidget(QStringLiteral("写真と枠"), this);
     photoDock->setObjectName(QStringLiteral("photo"));
     photoDock->setWidget(photoView);
-    addDockWidget(Qt::LeftDockWidgetArea, photoDock);
-    photoDock->hide();
+    addDockWidget(Qt::RightDockWidgetArea, photoDock);
+    tabifyDockWidget(folderDock, photoDock);
+    folderDock->setMinimumWidth(200);
+    folderDock->raise();
 
     statusBar()->addPermanentWidget(m_busy);
     m_flicker->setInterval(500);
@@ -282,6 +289,14 @@ void MainWindow::makeActions()
 
 void MainWindow::makeMenus()
 {
+    // Short words on the toolbar; the menus say it in full.
+    const std::pair<const char *, QString> shortNames[] = {{"newTwo", QStringLiteral("新しく")},
+        {"open", QStringLiteral("開く")}, {"save", QStringLiteral("保存")}, {"undo", QStringLiteral("元に戻す")},
+        {"redo", QStringLiteral("やり直す")}, {"delete", QStringLiteral("円を消す")},
+        {"compare", QStringLiteral("見比べる")}, {"changes", QStringLiteral("変化だけ")},
+        {"play", QStringLiteral("遊んでみる")}};
+    for (const auto &[name, text] : shortNames)
+        m_actions.value(QLatin1String(name))->setIconText(text);
     const auto a = [this](const char *name) { return m_actions.value(QLatin1String(name)); };
     QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     file->addActions({a("newTwo"), a("open")});
@@ -309,7 +324,7 @@ void MainWindow::makeMenus()
     tools->addSeparator();
     tools->addActions({a("compare"), a("changes")});
     tools->addSeparator();
-    tools->addWidget(new QLabel(QStringLiteral(" 制限時間（秒）: ")));
+    tools->addWidget(new QLabel(QStringLiteral(" 制限時間: ")));
     tools->addWidget(m_limit);
     tools->addSeparator();
     tools->addAction(a("play"));
@@ -408,7 +423,7 @@ void MainWindow::photosRead()
         m_frame->setBounds(QRectF(origin, QSizeF(m_photos->a.width() * scale, m_photos->a.height() * scale)),
             Author::QuestionSide * scale / 6);
         m_frame->setVisible(true);
-        m_photoDock->show();
+        m_photoDock->raise();
         m_savedFolder.clear();
         m_savedName.clear();
     }
@@ -438,7 +453,7 @@ bool MainWindow::openQuestion(const QString &folder, const QString &name)
     togglePlay(false);
     m_photos.reset();
     m_frame->setVisible(false);
-    m_photoDock->hide();
+    m_photoView->setPicture(QImage());
     m_undo->clear();
     m_draft->setQuestion(opened.a, opened.b, opened.circles, opened.limit);
     if (opened.circles.empty() && !opened.note.isEmpty())
@@ -527,12 +542,10 @@ bool MainWindow::maySetAside()
 {
     if (m_undo->isClean() || m_draft->isEmpty())
         return true;
-    const auto answer = QMessageBox::question(this, windowTitle(),
-        QStringLiteral("今のもんだいは保存していません。保存しますか？"),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
-    if (answer == QMessageBox::Cancel)
+    const Unsaved answer = askAboutUnsaved(this, windowTitle());
+    if (answer == Unsaved::Cancel)
         return false;
-    if (answer == QMessageBox::Save) {
+    if (answer == Unsaved::Save) {
         save();
         return m_undo->isClean();
     }

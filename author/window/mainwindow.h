@@ -13,6 +13,7 @@
 
 class QAction;
 class QComboBox;
+class QDockWidget;
 class QListWidget;
 class QTimer;
 class QUndoStack;
@@ -99,7 +100,7 @@ private:
     std::unique_ptr<Photos> m_photos;
     std::shared_ptr<Photos> m_pending;
     PictureView *m_photoView = nullptr;
-    QWidget *m_photoDock = nullptr;
+    QDockWidget *m_photoDock = nullptr;
     QStringList m_lastCheck;
     QFutureWatcher<void> m_job;
     std::shared_ptr<std::atomic_bool> m_cancel;

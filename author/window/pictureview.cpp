@@ -32,6 +32,7 @@ PictureView::PictureView(QWidget *parent)
     setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     setViewportUpdateMode(QGraphicsView::SmartViewportUpdate);
     setAlignment(Qt::AlignCenter);
+    setZoom(1.0);
 }
 
 void PictureView::setPicture(const QImage &picture)
@@ -64,7 +65,25 @@ void PictureView::setZoom(double zoom)
 {
     m_zoom = zoom;
     setTransform(QTransform::fromScale(zoom, zoom));
+    // Never less room than the game gives the picture; a larger zoom scrolls.
+    const int side = int(std::ceil(Side * qMin(zoom, 1.0))) + 2 * frameWidth() + 2;
+    setMinimumSize(side, side);
     updateGeometry();
+}
+
+void PictureView::setFitsWhole(bool fits)
+{
+    m_fitsWhole = fits;
+    setHorizontalScrollBarPolicy(fits ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(fits ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    setMinimumSize(fits ? QSize(120, 120) : QSize());
+}
+
+void PictureView::resizeEvent(QResizeEvent *event)
+{
+    QGraphicsView::resizeEvent(event);
+    if (m_fitsWhole)
+        fitInView(sceneRect(), Qt::KeepAspectRatio);
 }
 
 void PictureView::setFaintCircles(const std::vector<Author::Circle> &circles)

@@ -37,17 +37,22 @@ public:
     QPoint viewportPointOf(int x, int y) const;
 
     QSize sizeHint() const override;
+    // Scales the whole square into whatever room the view has, instead of
+    // the zoom (for the photo, which is only there to choose a part of).
+    void setFitsWhole(bool fits);
 
 signals:
     void zoomRequested(int steps);
 
 protected:
     void wheelEvent(QWheelEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QGraphicsPixmapItem *m_picture;
     std::vector<QGraphicsItem *> m_faint;
     double m_zoom = 1.0;
+    bool m_fitsWhole = false;
 };
 
 } // namespace Maker

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "author/window/savedialog.h"
 
+#include "author/window/asks.h"
 #include "author/window/questionfolder.h"
 
 #include <QComboBox>
@@ -30,11 +31,15 @@ SaveDialog::SaveDialog(QWidget *parent)
     auto *folderRow = new QHBoxLayout;
     folderRow->addWidget(m_folder, 1);
     folderRow->addWidget(newFolder);
+    m_buttons->button(QDialogButtonBox::Save)->setText(QStringLiteral("保存する"));
+    m_buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("やめる"));
     m_message->setWordWrap(true);
     m_message->setMinimumWidth(380);
     auto *form = new QFormLayout(this);
     form->addRow(new QLabel(QStringLiteral("%1 の中のフォルダに保存します。").arg(playFolder())));
-    form->addRow(QStringLiteral("フォルダ(&F):"), folderRow);
+    auto *folderLabel = new QLabel(QStringLiteral("フォルダ(&F):"));
+    folderLabel->setBuddy(m_folder);
+    form->addRow(folderLabel, folderRow);
     form->addRow(QStringLiteral("名前(&N):"), m_name);
     form->addRow(m_message);
     form->addRow(m_buttons);
@@ -44,6 +49,7 @@ SaveDialog::SaveDialog(QWidget *parent)
     connect(m_buttons, &QDialogButtonBox::accepted, this, &SaveDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &SaveDialog::reject);
     refresh();
+    m_name->setFocus();
 }
 
 void SaveDialog::setChoice(const QString &folderName, const QString &name)
@@ -115,10 +121,7 @@ void SaveDialog::accept()
     }
     const QStringList existing = existingFiles(folder(), name());
     if (!existing.isEmpty()) {
-        const auto answer = QMessageBox::question(this, windowTitle(),
-            QStringLiteral("もんだい %1 はもうあります。置き換えますか？").arg(name()),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes)
+        if (!askToReplace(this, windowTitle(), QStringLiteral("もんだい %1 はもうあります。置き換えますか？").arg(name())))
             return;
     }
     QDialog::accept();
