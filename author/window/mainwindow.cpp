@@ -369,15 +369,19 @@ void MainWindow::startFromPhotos(const QStringList &files)
     m_pending = photos;
     m_busy->start(QStringLiteral("写真を読んで違いを探しています…"));
     m_job.setFuture(QtConcurrent::run([photos, cancel] {
+        // Both photos at once: each decode keeps one core busy.
+        QString whyB;
+        QFuture<std::optional<QImage>> readingB
+            = QtConcurrent::run([file = photos->files.at(1), &whyB] { return Jobs::readPhoto(file, whyB); });
         QString why;
         const std::optional<QImage> a = Jobs::readPhoto(photos->files.at(0), why);
+        const std::optional<QImage> b = readingB.result();
         if (!a || cancel->load()) {
             photos->problem = why;
             return;
         }
-        const std::optional<QImage> b = Jobs::readPhoto(photos->files.at(1), why);
-        if (!b || cancel->load()) {
-            photos->problem = why;
+        if (!b) {
+            photos->problem = whyB;
             return;
         }
         photos->a = *a;
