@@ -12,6 +12,7 @@
 #include "author/window/draft.h"
 #include "author/window/folderview.h"
 #include "author/window/mainwindow.h"
+#include "author/window/pictureview.h"
 #include "author/window/playpanel.h"
 #include "author/window/questionfolder.h"
 #include "author/window/savedialog.h"
@@ -37,6 +38,7 @@
 #include <unistd.h>
 
 using Author::Circle;
+using Maker::PictureView;
 
 namespace Author {
 char *toString(const Circle &c)
@@ -339,6 +341,46 @@ private slots:
         QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QFile::remove(locked);
         QDir(locked).removeRecursively();
+    }
+
+    // A question without circles is not written: the game would have nothing to find.
+    void noCirclesNothingWritten()
+    {
+        setQuestion({});
+        QCOMPARE(m_window->saveTo(m_play, QStringLiteral("empty")),
+            QStringLiteral("円が 1 つもありません。見つける違いのないもんだいは、ゲームで遊べません。"));
+        QVERIFY(QDir(m_play).entryList(QDir::Files).isEmpty());
+    }
+
+    // Stopped while the photos are read: the work's result is dropped.
+    void cancelledPhotosLeaveNothing()
+    {
+        m_window->startFromPhotos({m_photoA, m_photoB});
+        QVERIFY(m_window->isBusy());
+        QPushButton *stop = nullptr;
+        for (QPushButton *button : m_window->findChildren<QPushButton *>())
+            if (button->text() == QStringLiteral("やめる") && button->isVisible())
+                stop = button;
+        QVERIFY(stop);
+        QTest::mouseClick(stop, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isBusy(), WaitForWork);
+        QVERIFY(m_window->draft()->isEmpty());
+        QVERIFY(!stop->isVisible());
+    }
+
+    // Only what changed: black where A and B agree.
+    void theChangesView()
+    {
+        const QImage a = AuthorPairs::scene();
+        m_window->draft()->setQuestion(a, AuthorPairs::withRect(a, QRect(200, 200, 40, 40), Qt::white), {{220, 220, 25}}, 60);
+        m_window->action(QStringLiteral("changes"))->trigger();
+        PictureView *view = m_window->viewB();
+        const QImage shown = view->viewport()->grab().toImage();
+        QCOMPARE(QColor(shown.pixel(view->viewportPointOf(50, 50))), QColor(Qt::black));
+        QVERIFY(QColor(shown.pixel(view->viewportPointOf(210, 230))) != QColor(Qt::black));
+        m_window->action(QStringLiteral("changes"))->trigger();
+        const QImage back = view->viewport()->grab().toImage();
+        QCOMPARE(QColor(back.pixel(view->viewportPointOf(50, 50))), QColor(a.pixel(50, 50)));
     }
 
     // A question of the folder opens with its pictures, circles and limit,

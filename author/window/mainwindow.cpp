@@ -17,6 +17,7 @@
 #include "author/window/warnings.h"
 #include "author/check.h"
 #include "author/make.h"
+#include "game/Pimukaro_Main.h"
 #include "game/answerlines.h"
 
 #include <QAction>
@@ -490,6 +491,10 @@ QString MainWindow::saveTo(const QString &folder, const QString &name)
 {
     if (m_draft->isEmpty())
         return QStringLiteral("保存するもんだいがありません。");
+    if (m_draft->circles().empty())
+        return QStringLiteral("円が 1 つもありません。見つける違いのないもんだいは、ゲームで遊べません。");
+    if (m_draft->circles().size() > std::size_t(MaxAnswers))
+        return QStringLiteral("円が %1 個あります。ゲームが使えるのは %2 個までです。").arg(m_draft->circles().size()).arg(MaxAnswers);
     if (const QString why = nameProblem(name); !why.isEmpty())
         return why;
     if (const QString why = folderProblem(folder, existingFiles(folder, name).isEmpty()); !why.isEmpty())
