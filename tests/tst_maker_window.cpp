@@ -18,11 +18,13 @@
 #include "author/window/savedialog.h"
 #include "author/window/squareframe.h"
 #include "authorpairs.h"
+#include "modal.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QInputMethodEvent>
@@ -318,6 +320,29 @@ private slots:
         auto *buttons = dialog.findChild<QDialogButtonBox *>();
         QCOMPARE(buttons->button(QDialogButtonBox::Save)->isEnabled(), saveEnabled);
         QCOMPARE(AuthorPairs::snapshot(m_play), before);
+    }
+
+    // A new question folder made from the dialog is chosen at once.
+    void aNewFolderFromTheDialog()
+    {
+        setQuestion({{120, 85, 20}});
+        Maker::SaveDialog dialog(m_window.get());
+        dialog.show();
+        onNextModal([](QWidget *ask) {
+            auto *edit = ask->findChild<QLineEdit *>();
+            typeText(edit, QStringLiteral("ほいくえん"));
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        QPushButton *make = nullptr;
+        for (QPushButton *button : dialog.findChildren<QPushButton *>())
+            if (button->text() == QStringLiteral("新しいフォルダ…"))
+                make = button;
+        QVERIFY(make);
+        QTest::mouseClick(make, Qt::LeftButton);
+        QVERIFY(QFileInfo(Maker::playFolder() + QStringLiteral("/ほいくえん")).isDir());
+        QCOMPARE(dialog.folderBox()->currentText(), QStringLiteral("ほいくえん"));
+        QCOMPARE(dialog.folder(), Maker::playFolder() + QStringLiteral("/ほいくえん/"));
+        QDir(Maker::playFolder() + QStringLiteral("/ほいくえん")).removeRecursively();
     }
 
     void aFolderThatCannotBeWrittenIsSaidFirst()

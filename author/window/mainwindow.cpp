@@ -338,7 +338,8 @@ void MainWindow::say(const QString &text)
 
 bool MainWindow::isBusy() const
 {
-    return m_job.isRunning();
+    // Until its result is shown, not only until the work ends.
+    return m_pending != nullptr || m_job.isRunning();
 }
 
 void MainWindow::newFromPhotos(int count)

@@ -38,7 +38,7 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Reads one or two photos off the window's thread and makes a question.
+    // Reads two photos off the window's thread and makes a question.
     void startFromPhotos(const QStringList &files);
     // Opens a question of a folder; false (with the reason shown) when it cannot.
     bool openQuestion(const QString &folder, const QString &name);

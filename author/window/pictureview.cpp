@@ -65,6 +65,9 @@ void PictureView::setZoom(double zoom)
 {
     m_zoom = zoom;
     setTransform(QTransform::fromScale(zoom, zoom));
+    // Enlarged, each pixel shows as a sharp square (a difference of one pixel
+    // stays visible); made smaller, the picture is smoothed.
+    m_picture->setTransformationMode(zoom * devicePixelRatioF() >= 2.0 ? Qt::FastTransformation : Qt::SmoothTransformation);
     // Never less room than the game gives the picture; a larger zoom scrolls.
     const int side = int(std::ceil(Side * qMin(zoom, 1.0))) + 2 * frameWidth() + 2;
     setMinimumSize(side, side);

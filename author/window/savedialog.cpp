@@ -94,11 +94,14 @@ void SaveDialog::refresh()
 
 void SaveDialog::makeFolder()
 {
-    bool ok = false;
-    const QString name = QInputDialog::getText(this, QStringLiteral("新しいフォルダ"),
-        QStringLiteral("%1 の中に作るフォルダの名前:").arg(playFolder()), QLineEdit::Normal, QString(), &ok);
-    if (!ok)
+    QInputDialog ask(this);
+    ask.setWindowTitle(QStringLiteral("新しいフォルダ"));
+    ask.setLabelText(QStringLiteral("%1 の中に作るフォルダの名前:").arg(playFolder()));
+    ask.setOkButtonText(QStringLiteral("作る"));
+    ask.setCancelButtonText(QStringLiteral("やめる"));
+    if (ask.exec() != QDialog::Accepted)
         return;
+    const QString name = ask.textValue();
     QString why = nameProblem(name);
     if (why.isEmpty() && (name == QLatin1String(".") || name == QLatin1String("..")))
         why = QStringLiteral("その名前のフォルダは作れません。");
