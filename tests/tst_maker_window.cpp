@@ -31,6 +31,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QContextMenuEvent>
+#include <QTimer>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -233,6 +236,29 @@ private slots:
         QCOMPARE(m_window->draft()->circles(), (std::vector<Circle> {{100, 100, 20}}));
     }
 
+    void theContextMenuDeletes()
+    {
+        setQuestion({{100, 100, 20}, {250, 250, 20}});
+        QTimer::singleShot(0, [] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QCOMPARE(menu->actions().first()->text(), QStringLiteral("この円を消す"));
+            menu->setActiveAction(menu->actions().first());
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        QWidget *viewport = m_window->viewB()->viewport();
+        const QPoint at = m_window->viewB()->viewportPointOf(100, 100);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
+        QApplication::sendEvent(viewport, &event);
+        QCOMPARE(m_window->draft()->circles(), (std::vector<Circle> {{250, 250, 20}}));
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        // The window manager would give the window back its focus.
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m_window->draft()->circles().size(), std::size_t(2));
+    }
+
     void arrowKeysNudgeAsOneStep()
     {
         setQuestion({{100, 100, 20}});
@@ -252,10 +278,12 @@ private slots:
         QWidget *viewport = m_window->viewB()->viewport();
         drag(viewport, m_window->viewB()->viewportPointOf(100, 100), m_window->viewB()->viewportPointOf(150, 100));
         doubleClick(viewport, m_window->viewB()->viewportPointOf(300, 300));
-        m_window->limitBox()->setCurrentIndex(8);
-        emit m_window->limitBox()->activated(8);
+        // Five steps down the list from 60.
+        for (int step = 0; step < 5; ++step)
+            QTest::keyClick(m_window->limitBox(), Qt::Key_Down);
         QCOMPARE(m_window->draft()->limit(), 110);
-        QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
+        for (int step = 0; step < 5; ++step)
+            QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(m_window->draft()->limit(), 60);
         QCOMPARE(m_window->limitBox()->currentText(), QStringLiteral("60"));
         QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
