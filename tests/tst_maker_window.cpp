@@ -421,6 +421,22 @@ private slots:
         QVERIFY(!stop->isVisible());
     }
 
+    // Comparing flickers A and B in the right view until it is turned off.
+    void compareFlickers()
+    {
+        const QImage a = AuthorPairs::scene();
+        m_window->draft()->setQuestion(a, AuthorPairs::withRect(a, QRect(200, 200, 40, 40), Qt::white), {{220, 220, 25}}, 60);
+        PictureView *view = m_window->viewB();
+        const auto shownAt = [view](int x, int y) { return QColor(view->viewport()->grab().toImage().pixel(view->viewportPointOf(x, y))); };
+        QVERIFY(QColor(a.pixel(205, 205)) != QColor(Qt::white));
+        QCOMPARE(shownAt(205, 205), QColor(Qt::white));
+        m_window->action(QStringLiteral("compare"))->trigger();
+        QTRY_COMPARE(shownAt(205, 205), QColor(a.pixel(205, 205)));
+        QTRY_COMPARE(shownAt(205, 205), QColor(Qt::white));
+        m_window->action(QStringLiteral("compare"))->trigger();
+        QCOMPARE(shownAt(205, 205), QColor(Qt::white));
+    }
+
     // Only what changed: black where A and B agree.
     void theChangesView()
     {
