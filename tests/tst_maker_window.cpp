@@ -186,6 +186,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!m_window->isBusy() && m_window->draft()->circles().size() == 1
                 && m_window->draft()->circles().front().x > 200,
             WaitForWork);
+        // The part chosen is one step: undone, the middle comes back.
+        QCOMPARE(m_window->undoStack()->count(), 1);
+        QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(qAbs(m_window->draft()->circles().front().x - 175) <= 3);
         // A turn of the wheel makes it smaller about its middle.
         const double side = frame->square().width();
         const QPoint at = view->mapFromScene(frame->square().center());

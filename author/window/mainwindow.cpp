@@ -426,8 +426,9 @@ void MainWindow::photosRead()
         m_photos->scale = m_photoView->setFittedPhoto(m_photos->a);
         const QPointF origin = m_photoView->pictureOrigin();
         const double scale = m_photos->scale;
+        // Never a part so small that the question would be enlarged from it.
         m_frame->setBounds(QRectF(origin, QSizeF(m_photos->a.width() * scale, m_photos->a.height() * scale)),
-            Author::QuestionSide * scale / 6);
+            Author::QuestionSide * scale);
         m_frame->setVisible(true);
         m_photoDock->raise();
         m_savedFolder.clear();
@@ -436,7 +437,15 @@ void MainWindow::photosRead()
     const QRect square = m_photos->square;
     m_frame->setSquare(QRectF(m_photoView->pictureOrigin() + QPointF(square.topLeft()) * m_photos->scale,
         QSizeF(square.size()) * m_photos->scale));
-    showQuestion(m_photos->made);
+    if (newPhotos) {
+        showQuestion(m_photos->made);
+        return;
+    }
+    // Another part of the same photos: one step, undone like any other.
+    const Jobs::MadeQuestion &made = m_photos->made;
+    m_undo->push(new ReplaceQuestionCommand(m_draft, made.a, made.b, made.circles, Jobs::suggestedLimit(made.circles),
+        QStringLiteral("写真の別の部分にする")));
+    say(made.problem.isEmpty() ? QStringLiteral("違いが %1 か所見つかりました。").arg(made.circles.size()) : made.problem);
 }
 
 void MainWindow::showQuestion(const Jobs::MadeQuestion &made)

@@ -90,10 +90,12 @@ void SetLimitCommand::undo()
     m_draft->setLimit(m_before);
 }
 
-ReplaceQuestionCommand::ReplaceQuestionCommand(Draft *draft, const QImage &b,
+ReplaceQuestionCommand::ReplaceQuestionCommand(Draft *draft, const QImage &a, const QImage &b,
     const std::vector<Author::Circle> &circles, int limit, const QString &text)
     : QUndoCommand(text)
     , m_draft(draft)
+    , m_beforeA(draft->a())
+    , m_afterA(a)
     , m_beforeB(draft->b())
     , m_afterB(b)
     , m_beforeCircles(draft->circles())
@@ -105,12 +107,12 @@ ReplaceQuestionCommand::ReplaceQuestionCommand(Draft *draft, const QImage &b,
 
 void ReplaceQuestionCommand::redo()
 {
-    m_draft->setQuestion(m_draft->a(), m_afterB, m_afterCircles, m_afterLimit);
+    m_draft->setQuestion(m_afterA, m_afterB, m_afterCircles, m_afterLimit);
 }
 
 void ReplaceQuestionCommand::undo()
 {
-    m_draft->setQuestion(m_draft->a(), m_beforeB, m_beforeCircles, m_beforeLimit);
+    m_draft->setQuestion(m_beforeA, m_beforeB, m_beforeCircles, m_beforeLimit);
 }
 
 } // namespace Maker

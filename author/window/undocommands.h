@@ -71,18 +71,20 @@ private:
     int m_after;
 };
 
-// Picture B and the circles at once: other differences made, one made anew
-// or put back.
+// Both pictures, the circles and the limit at once: another part of the
+// photos chosen with the frame.
 class ReplaceQuestionCommand : public QUndoCommand
 {
 public:
-    ReplaceQuestionCommand(Draft *draft, const QImage &b, const std::vector<Author::Circle> &circles, int limit,
-        const QString &text);
+    ReplaceQuestionCommand(Draft *draft, const QImage &a, const QImage &b, const std::vector<Author::Circle> &circles,
+        int limit, const QString &text);
     void redo() override;
     void undo() override;
 
 private:
     Draft *m_draft;
+    QImage m_beforeA;
+    QImage m_afterA;
     QImage m_beforeB;
     QImage m_afterB;
     std::vector<Author::Circle> m_beforeCircles;
