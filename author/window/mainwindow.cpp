@@ -9,6 +9,7 @@
 #include "author/window/draft.h"
 #include "author/window/folderview.h"
 #include "author/window/pictureview.h"
+#include "author/window/photowork.h"
 #include "author/window/playpanel.h"
 #include "author/window/questionfolder.h"
 #include "author/window/savedialog.h"
@@ -60,18 +61,6 @@ QLabel *caption(const QString &text)
 }
 } // namespace
 
-// The photos a question is being cut from, and the work on them.
-struct MainWindow::Photos
-{
-    QStringList files;
-    QImage a;
-    QImage b;
-    QRect square;
-    QString problem;
-    Jobs::MadeQuestion made;
-    double scale = 1.0; // scene length of one photo pixel in the frame view
-};
-
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , m_draft(new Draft(this))
@@ -85,6 +74,7 @@ MainWindow::MainWindow(QWidget *parent)
     , m_folders(new FolderView)
     , m_busy(new BusyBar)
     , m_flicker(new QTimer(this))
+    , m_work(new PhotoWork(this))
 {
     setWindowTitle(QStringLiteral("ぴむかろ もんだいづくり"));
     setAcceptDrops(true);
@@ -177,20 +167,23 @@ MainWindow::MainWindow(QWidget *parent)
             openQuestion(folder, name);
     });
     connect(m_busy, &BusyBar::cancelRequested, this, [this] {
-        if (m_cancel)
-            m_cancel->store(true);
+        m_work->cancel();
         m_busy->cancelButton()->setEnabled(false);
     });
-    connect(&m_job, &QFutureWatcher<void>::finished, this, &MainWindow::photosRead);
+    connect(m_work, &PhotoWork::finished, this, &MainWindow::photosMade);
+    connect(m_work, &PhotoWork::cancelled, this, [this] {
+        m_busy->stop();
+        say(QStringLiteral("やめました。"));
+    });
     connect(m_frame, &SquareFrame::chosen, this, [this, photoView](const QRectF &square) {
-        if (!m_photos)
+        if (!m_work->photos() || m_work->isBusy())
             return;
         const QPointF origin = photoView->pictureOrigin();
-        const double scale = m_photos->scale;
-        m_photos->square = QRectF((square.left() - origin.x()) / scale, (square.top() - origin.y()) / scale,
-            square.width() / scale, square.width() / scale)
-                               .toRect();
-        cutFromFrame();
+        const QRect chosen = QRectF((square.left() - origin.x()) / m_photoScale, (square.top() - origin.y()) / m_photoScale,
+            square.width() / m_photoScale, square.width() / m_photoScale)
+                                 .toRect();
+        m_busy->start(QStringLiteral("枠の中で違いを探しています…"));
+        m_work->cutAgain(chosen);
     });
     m_photoView = photoView;
     m_photoDock = photoDock;
@@ -200,12 +193,7 @@ MainWindow::MainWindow(QWidget *parent)
     resize(sizeHint());
 }
 
-MainWindow::~MainWindow()
-{
-    if (m_cancel)
-        m_cancel->store(true);
-    m_job.waitForFinished();
-}
+MainWindow::~MainWindow() = default;
 
 QAction *MainWindow::action(const QString &name) const
 {
@@ -338,8 +326,7 @@ void MainWindow::say(const QString &text)
 
 bool MainWindow::isBusy() const
 {
-    // Until its result is shown, not only until the work ends.
-    return m_pending != nullptr || m_job.isRunning();
+    return m_work->isBusy();
 }
 
 void MainWindow::newFromPhotos(int count)
@@ -364,85 +351,37 @@ void MainWindow::startFromPhotos(const QStringList &files)
         return;
     }
     togglePlay(false);
-    auto photos = std::make_shared<Photos>();
-    photos->files = files;
-    m_cancel = std::make_shared<std::atomic_bool>(false);
-    const std::shared_ptr<std::atomic_bool> cancel = m_cancel;
-    m_pending = photos;
     m_busy->start(QStringLiteral("写真を読んで違いを探しています…"));
-    m_job.setFuture(QtConcurrent::run([photos, cancel] {
-        // Both photos at once: each decode keeps one core busy.
-        QString whyB;
-        QFuture<std::optional<QImage>> readingB
-            = QtConcurrent::run([file = photos->files.at(1), &whyB] { return Jobs::readPhoto(file, whyB); });
-        QString why;
-        const std::optional<QImage> a = Jobs::readPhoto(photos->files.at(0), why);
-        const std::optional<QImage> b = readingB.result();
-        if (!a || cancel->load()) {
-            photos->problem = why;
-            return;
-        }
-        if (!b) {
-            photos->problem = whyB;
-            return;
-        }
-        photos->a = *a;
-        photos->b = *b;
-        photos->square = Jobs::defaultSquare(a->size());
-        photos->made = Jobs::questionFromTwoPhotos(*a, *b, photos->square, cancel.get());
-    }));
+    m_work->start(files);
 }
 
-void MainWindow::cutFromFrame()
-{
-    if (!m_photos || isBusy())
-        return;
-    auto photos = std::make_shared<Photos>(*m_photos);
-    m_cancel = std::make_shared<std::atomic_bool>(false);
-    const std::shared_ptr<std::atomic_bool> cancel = m_cancel;
-    m_pending = photos;
-    m_busy->start(QStringLiteral("枠の中で違いを探しています…"));
-    m_job.setFuture(QtConcurrent::run([photos, cancel] {
-        photos->made = Jobs::questionFromTwoPhotos(photos->a, photos->b, photos->square, cancel.get());
-    }));
-}
-
-void MainWindow::photosRead()
+void MainWindow::photosMade(const PhotoWork::Result &result)
 {
     m_busy->stop();
-    const std::shared_ptr<Photos> photos = std::move(m_pending);
-    if (!photos || m_cancel->load()) {
-        say(QStringLiteral("やめました。"));
+    if (!result.problem.isEmpty() || result.made.a.isNull()) {
+        QMessageBox::warning(this, windowTitle(), result.problem.isEmpty() ? result.made.problem : result.problem);
         return;
     }
-    if (photos->a.isNull() || photos->made.a.isNull()) {
-        const QString problem = photos->problem.isEmpty() ? photos->made.problem : photos->problem;
-        QMessageBox::warning(this, windowTitle(), problem);
-        return;
-    }
-    const bool newPhotos = !m_photos || m_photos->files != photos->files;
-    m_photos = std::make_unique<Photos>(*photos);
+    const bool newPhotos = result.files != m_photoFiles;
     if (newPhotos) {
-        m_photos->scale = m_photoView->setFittedPhoto(m_photos->a);
+        m_photoFiles = result.files;
+        m_photoScale = m_photoView->setFittedPhoto(result.photoA);
         const QPointF origin = m_photoView->pictureOrigin();
-        const double scale = m_photos->scale;
         // Never a part so small that the question would be enlarged from it.
-        m_frame->setBounds(QRectF(origin, QSizeF(m_photos->a.width() * scale, m_photos->a.height() * scale)),
-            Author::QuestionSide * scale);
+        m_frame->setBounds(QRectF(origin, QSizeF(result.photoA.size()) * m_photoScale), Author::QuestionSide * m_photoScale);
         m_frame->setVisible(true);
         m_photoDock->raise();
         m_savedFolder.clear();
         m_savedName.clear();
     }
-    const QRect square = m_photos->square;
-    m_frame->setSquare(QRectF(m_photoView->pictureOrigin() + QPointF(square.topLeft()) * m_photos->scale,
-        QSizeF(square.size()) * m_photos->scale));
+    m_frame->setSquare(QRectF(m_photoView->pictureOrigin() + QPointF(result.square.topLeft()) * m_photoScale,
+        QSizeF(result.square.size()) * m_photoScale));
     if (newPhotos) {
-        showQuestion(m_photos->made);
+        showQuestion(result.made);
         return;
     }
     // Another part of the same photos: one step, undone like any other.
-    const Jobs::MadeQuestion &made = m_photos->made;
+    const Jobs::MadeQuestion &made = result.made;
     m_undo->push(new ReplaceQuestionCommand(m_draft, made.a, made.b, made.circles, Jobs::suggestedLimit(made.circles),
         QStringLiteral("写真の別の部分にする")));
     say(made.problem.isEmpty() ? QStringLiteral("違いが %1 か所見つかりました。").arg(made.circles.size()) : made.problem);
@@ -466,7 +405,7 @@ bool MainWindow::openQuestion(const QString &folder, const QString &name)
         return false;
     }
     togglePlay(false);
-    m_photos.reset();
+    m_photoFiles.clear();
     m_frame->setVisible(false);
     m_photoView->setPicture(QImage());
     m_undo->clear();
@@ -652,8 +591,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    if (m_cancel)
-        m_cancel->store(true);
+    m_work->cancel();
     event->accept();
 }
 

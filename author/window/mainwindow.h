@@ -2,14 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "author/window/jobs.h"
+#include "author/window/photowork.h"
 
-#include <QFutureWatcher>
 #include <QMainWindow>
 #include <QStringList>
 
-#include <atomic>
-#include <memory>
 
 class QAction;
 class QComboBox;
@@ -70,8 +67,7 @@ private:
     void save();
     void saveAs();
     bool maySetAside();
-    void cutFromFrame();
-    void photosRead();
+    void photosMade(const PhotoWork::Result &result);
     void showQuestion(const Jobs::MadeQuestion &made);
     void picturesChanged();
     void circlesChanged();
@@ -96,14 +92,12 @@ private:
     bool m_flickerShowsA = false;
     QHash<QString, QAction *> m_actions;
 
-    struct Photos;
-    std::unique_ptr<Photos> m_photos;
-    std::shared_ptr<Photos> m_pending;
+    PhotoWork *m_work;
+    QStringList m_photoFiles; // of the question on the table, when made from photos
+    double m_photoScale = 1.0; // the frame view's length of one photo pixel
     PictureView *m_photoView = nullptr;
     QDockWidget *m_photoDock = nullptr;
     QStringList m_lastCheck;
-    QFutureWatcher<void> m_job;
-    std::shared_ptr<std::atomic_bool> m_cancel;
     QString m_savedFolder;
     QString m_savedName;
 };
