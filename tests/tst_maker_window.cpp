@@ -489,6 +489,33 @@ private slots:
         QCOMPARE(m_window->draft()->circles(), (std::vector<Circle> {{60, 60, 25}}));
     }
 
+    // Closing with changes not saved asks first; やめる keeps the window and the work.
+    void closingAsksAboutUnsavedWork()
+    {
+        setQuestion({{100, 100, 20}});
+        QTest::mouseClick(m_window->viewB()->viewport(), Qt::LeftButton, Qt::NoModifier,
+            m_window->viewB()->viewportPointOf(100, 100));
+        QTest::keyClick(m_window->viewB(), Qt::Key_Right);
+        QVERIFY(m_window->isWindowModified());
+        QString asked;
+        onNextModal([&asked](QWidget *box) {
+            asked = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->text();
+            for (QPushButton *button : box->findChildren<QPushButton *>())
+                if (button->text() == QStringLiteral("やめる"))
+                    QTest::mouseClick(button, Qt::LeftButton);
+        });
+        QVERIFY(!m_window->close());
+        QCOMPARE(asked, QStringLiteral("今のもんだいは保存していません。保存しますか？"));
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(m_window->draft()->circles().front(), (Circle {101, 100, 20}));
+        onNextModal([](QWidget *box) {
+            for (QPushButton *button : box->findChildren<QPushButton *>())
+                if (button->text() == QStringLiteral("保存しない"))
+                    QTest::mouseClick(button, Qt::LeftButton);
+        });
+        QVERIFY(m_window->close());
+    }
+
     // Tried out: a hit draws the ring, a miss adds a cross, three end it.
     void tryItOut()
     {
