@@ -60,6 +60,9 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // One step of the zoom, in the menu and with Ctrl and the wheel.
+    static constexpr double ZoomStep = 1.25;
+
     void makeActions();
     void makeMenus();
     void newFromPhotos(int count);
