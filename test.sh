@@ -8,7 +8,7 @@ source "$ROOT/scripts/setup.sh"
 
 install_missing_packages
 
-build_game "$ROOT/build"
+build_game "$ROOT/build" -DPIMUKARO_BENCHMARKS=ON
 (cd "$ROOT/build" && ctest --output-on-failure -j2)
 
 # The benchmarks are not tests and assert no time: one short run only keeps them

@@ -1,26 +1,18 @@
-#include "game/Pimukaro_Main.h"
-#include "platform/fonts.h"
-#include "platform/memory.h"
+#include "form/Pimukaro_Main.h"
+#include "form/startup.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QScreen>
 
 int main(int argc, char *argv[])
 {
-    Platform::keepFreedMemory();
-    Platform::substituteFaces();
+    prepareGameProcess();
     QApplication app(argc, argv);
-    app.setWindowIcon(QIcon(QStringLiteral(":/pimukaro.png")));
+    prepareGameApplication(app);
     // Lets the desktop match the window with the menu entry and its icon.
     app.setDesktopFileName(QStringLiteral(PIMUKARO_APP_ID));
 
     TForm1 Form1;
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame = Form1.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        Form1.move(frame.topLeft());
-    }
+    centreOnScreen(Form1);
     Form1.show();
     return app.exec();
 }

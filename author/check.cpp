@@ -3,13 +3,13 @@
 #include "author/circle.h"
 #include "author/finder.h"
 #include "author/question.h"
-#include "game/Pimukaro_Main.h"
-#include "game/answerlines.h"
-#include "game/questionfiles.h"
-#include "platform/errors.h"
-#include "platform/files.h"
-#include "platform/linefile.h"
-#include "platform/textconv.h"
+#include "rules/answerlines.h"
+#include "rules/constants.h"
+#include "rules/questionfiles.h"
+#include "rules/errors.h"
+#include "rules/files.h"
+#include "rules/linefile.h"
+#include "rules/textconv.h"
 
 #include <algorithm>
 #include <optional>
@@ -17,8 +17,6 @@
 namespace Author {
 
 namespace {
-
-constexpr int ExpectedSide = 350;
 
 QString shownError(const EGameError &error)
 {
@@ -68,7 +66,7 @@ private:
             return std::nullopt;
         }
         for (const auto &[label, image] : {std::pair {"A", &pictures.a}, std::pair {"B", &pictures.b}}) {
-            if (image->width() != ExpectedSide || image->height() != ExpectedSide) {
+            if (image->width() != PictureSide || image->height() != PictureSide) {
                 problem(QStringLiteral("絵 %1 の大きさが %2 x %3 です。350 x 350 にしてください。")
                             .arg(QLatin1String(label))
                             .arg(image->width())

@@ -1,29 +1,21 @@
 #pragma once
 
-#include "game/answerlines.h"
-
-#include <QRect>
-
-#include <vector>
+#include "rules/circles.h"
 
 namespace Author {
 
-// An answer circle on picture B, in pixels from its top-left corner.
-struct Circle
-{
-    int x = 0;
-    int y = 0;
-    int r = 0;
-    friend bool operator==(const Circle &, const Circle &) = default;
-};
+// The author's tool speaks of the game's answer circles and decides hits and
+// overlaps by the game's rules.
+using Circle = AnswerCircle;
 
-// Whether a click on the pixel (px, py) hits the circle, as the game decides.
 inline bool hits(const Circle &circle, int px, int py)
 {
     return HitsAnswerCircle(circle.x, circle.y, circle.r, px, py);
 }
 
-// Whether two circles share any part of the picture.
-bool overlap(const Circle &a, const Circle &b);
+inline bool overlap(const Circle &a, const Circle &b)
+{
+    return AnswerCirclesOverlap(a, b);
+}
 
 } // namespace Author

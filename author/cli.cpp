@@ -4,7 +4,7 @@
 #include "author/make.h"
 #include "author/propose.h"
 #include "author/question.h"
-#include "game/answerlines.h"
+#include "rules/answerlines.h"
 
 #include <optional>
 

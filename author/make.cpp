@@ -1,11 +1,12 @@
 #include "author/make.h"
 
 #include "author/finder.h"
-#include "game/questionfiles.h"
-#include "platform/errors.h"
-#include "platform/files.h"
-#include "platform/linefile.h"
-#include "platform/picture.h"
+#include "rules/answerlines.h"
+#include "rules/questionfiles.h"
+#include "rules/errors.h"
+#include "rules/files.h"
+#include "rules/linefile.h"
+#include "rules/picture.h"
 #include "tools/asseterror.h"
 #include "tools/imagewriters.h"
 
@@ -66,10 +67,10 @@ void removeAll(const QStringList &written)
 QImage questionSquare(const QImage &photo)
 {
     const QImage scaled = photo.width() <= photo.height()
-        ? photo.scaledToWidth(QuestionSide, Qt::SmoothTransformation)
-        : photo.scaledToHeight(QuestionSide, Qt::SmoothTransformation);
-    const QRect middle((scaled.width() - QuestionSide) / 2, (scaled.height() - QuestionSide) / 2, QuestionSide,
-        QuestionSide);
+        ? photo.scaledToWidth(PictureSide, Qt::SmoothTransformation)
+        : photo.scaledToHeight(PictureSide, Qt::SmoothTransformation);
+    const QRect middle((scaled.width() - PictureSide) / 2, (scaled.height() - PictureSide) / 2, PictureSide,
+        PictureSide);
     QImage square = scaled.copy(middle).convertToFormat(QImage::Format_ARGB32);
     // See-through parts of a photo show white, as on paper.
     for (int y = 0; y < square.height(); ++y) {
@@ -137,7 +138,7 @@ Outcome makeQuestion(const QuestionPath &question, const QString &photoA, const 
             outcome.tell(say(QStringLiteral("%1 を作りました。").arg(pictureNames)));
             outcome.fail(say(problem + QStringLiteral("答えファイルは作りませんでした。隠しモードで答えを付けてください。")));
         } else {
-            Platform::saveLines(answerFileLines(circles, options.limit), answerFile);
+            Platform::saveLines(AnswerFileLines(circles, options.limit), answerFile);
             written << answerFile;
             outcome.tell(say(QStringLiteral("%1 と %2 を作りました（違い %3 か所、制限時間 %4 秒）。")
                                  .arg(pictureNames, Platform::fileNameOf(answerFile))

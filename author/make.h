@@ -2,6 +2,7 @@
 
 #include "author/outcome.h"
 #include "author/question.h"
+#include "rules/constants.h"
 
 #include <QImage>
 
@@ -13,7 +14,6 @@ struct MakeOptions
     int limit = DefaultLimit;
 };
 
-inline constexpr int QuestionSide = 350;
 inline constexpr int MadeJpegQuality = 92;
 
 // The photo scaled so its shorter side is 350, with the middle 350 x 350 cut

@@ -1,10 +1,11 @@
 #include "author/propose.h"
 
 #include "author/finder.h"
-#include "game/questionfiles.h"
-#include "platform/errors.h"
-#include "platform/files.h"
-#include "platform/linefile.h"
+#include "rules/answerlines.h"
+#include "rules/questionfiles.h"
+#include "rules/errors.h"
+#include "rules/files.h"
+#include "rules/linefile.h"
 
 namespace Author {
 
@@ -29,7 +30,7 @@ Outcome propose(const QuestionPath &question, const ProposeOptions &options)
     if (const QString problem = proposalProblem(circles); !problem.isEmpty())
         return outcome.fail(say(problem + QStringLiteral("答えファイルは作りません。")));
 
-    const QStringList lines = answerFileLines(circles, options.limit);
+    const QStringList lines = AnswerFileLines(circles, options.limit);
     if (!options.write) {
         outcome.out = Platform::joinLines(lines);
         outcome.warn(say(QStringLiteral("違いを %1 か所見つけました。").arg(circles.size())));

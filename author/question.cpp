@@ -1,10 +1,10 @@
 #include "author/question.h"
 
-#include "game/Pimukaro_Main.h"
-#include "game/answerlines.h"
-#include "game/questionfiles.h"
-#include "platform/picture.h"
-#include "platform/textconv.h"
+#include "rules/answerlines.h"
+#include "rules/constants.h"
+#include "rules/questionfiles.h"
+#include "rules/picture.h"
+#include "rules/textconv.h"
 
 namespace Author {
 
@@ -31,15 +31,6 @@ PicturePair loadQuestionPictures(const QString &folder, const QString &name)
     pair.a = loadPicture(files.a)->image();
     pair.b = loadPicture(files.b)->image();
     return pair;
-}
-
-QStringList answerFileLines(const std::vector<Circle> &circles, int limit)
-{
-    QStringList lines;
-    for (const Circle &c : circles)
-        lines << FormatAnswerLine(c.x, c.y, c.r);
-    lines << Platform::intToStr(limit);
-    return lines;
 }
 
 QString proposalProblem(const std::vector<Circle> &circles)

@@ -36,9 +36,6 @@ struct PicturePair
 // Throws the game's errors (EGameError) as the game would raise them.
 PicturePair loadQuestionPictures(const QString &folder, const QString &name);
 
-// The lines of an answer file: one answer line per circle, then the limit.
-QStringList answerFileLines(const std::vector<Circle> &circles, int limit);
-
 // Why the proposed circles cannot make an answer file, or empty: none at
 // all, or more than the game keeps (two photos not taken from one place).
 QString proposalProblem(const std::vector<Circle> &circles);

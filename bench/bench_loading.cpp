@@ -5,7 +5,7 @@
 
 #include "bench/benchgame.h"
 #include "bench/scratchplay.h"
-#include "game/Pimukaro_Main.h"
+#include "form/Pimukaro_Main.h"
 #include "platform/controls/bevelpanel.h"
 #include "platform/controls/imageview.h"
 #include "platform/guard.h"

@@ -2,7 +2,7 @@
 
 #include "bench/benchgame.h"
 #include "bench/scratchplay.h"
-#include "game/Pimukaro_Main.h"
+#include "form/Pimukaro_Main.h"
 #include "platform/guard.h"
 
 #include <benchmark/benchmark.h>

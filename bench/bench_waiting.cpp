@@ -3,7 +3,7 @@
 
 #include "bench/benchclock.h"
 #include "bench/benchgame.h"
-#include "game/Pimukaro_Main.h"
+#include "form/Pimukaro_Main.h"
 #include "platform/controls/bevelpanel.h"
 #include "platform/dispatch.h"
 #include "platform/guard.h"

@@ -1,6 +1,6 @@
 #include "bench/benchgame.h"
 
-#include "game/Pimukaro_Main.h"
+#include "form/Pimukaro_Main.h"
 #include "platform/controls/questioncombobox.h"
 #include "platform/dispatch.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "bench/benchuser.h"
-#include "tests/support/installed.h"
-#include "tests/support/recordingspeaker.h"
+#include "recordinguser.h"
+#include "installed.h"
+#include "recordingspeaker.h"
 
 #include <QString>
 #include <memory>
@@ -37,7 +37,7 @@ public:
     QString takeProblem();
 
     Installed<RecordingSpeaker> speaker;
-    Installed<BenchUser> user;
+    Installed<RecordingUser> user;
 
 private:
     QString m_playFolder;

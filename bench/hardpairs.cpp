@@ -92,7 +92,7 @@ private:
     std::optional<Spot> freeSpot(int smallest, int largest)
     {
         for (int attempt = 0; attempt < 200; ++attempt) {
-            const Spot spot {qreal(between(40, pictureSize - 40)), qreal(between(40, pictureSize - 40)),
+            const Spot spot {qreal(between(40, PictureSide - 40)), qreal(between(40, PictureSide - 40)),
                 qreal(between(smallest, largest))};
             const bool clear = std::none_of(m_spots.begin(), m_spots.end(), [&](const Spot &other) {
                 return std::hypot(spot.x - other.x, spot.y - other.y) < spot.r + other.r + 30;
@@ -136,12 +136,12 @@ struct Lighting
 Lighting lighting(qreal lightX, qreal lightY)
 {
     Lighting light;
-    light.gain.resize(std::size_t(pictureSize) * pictureSize);
+    light.gain.resize(std::size_t(PictureSide) * PictureSide);
     light.offset.resize(light.gain.size());
-    for (int y = 0; y < pictureSize; ++y)
-        for (int x = 0; x < pictureSize; ++x) {
-            const std::size_t i = std::size_t(y) * pictureSize + x;
-            light.gain[i] = float(1.05 - 0.25 * std::hypot(x - lightX, y - lightY) / pictureSize);
+    for (int y = 0; y < PictureSide; ++y)
+        for (int x = 0; x < PictureSide; ++x) {
+            const std::size_t i = std::size_t(y) * PictureSide + x;
+            light.gain[i] = float(1.05 - 0.25 * std::hypot(x - lightX, y - lightY) / PictureSide);
             light.offset[i] = float(4 * std::sin(x * 0.21) * std::sin(y * 0.17));
         }
     return light;
@@ -156,7 +156,7 @@ QImage photographed(const QImage &drawn, const Lighting &light, std::mt19937 &ra
     for (int y = 0; y < photo.height(); ++y) {
         auto *line = reinterpret_cast<quint32 *>(photo.scanLine(y));
         for (int x = 0; x < photo.width(); ++x) {
-            const std::size_t i = std::size_t(y) * pictureSize + x;
+            const std::size_t i = std::size_t(y) * PictureSide + x;
             int channels[3];
             for (int c = 0; c < 3; ++c) {
                 const quint32 bits = random();
@@ -185,7 +185,7 @@ std::vector<Question> write(const QString &folder, int count, unsigned seed)
         const Scene scene = maker.make(name);
         if (!sceneProblem(scene).isEmpty())
             continue; // differences too close, too small or too large for a fair question
-        std::uniform_real_distribution<double> corner(0, pictureSize);
+        std::uniform_real_distribution<double> corner(0, PictureSide);
         const qreal lightX = corner(random);
         const qreal lightY = corner(random);
         const Lighting light = lighting(lightX, lightY);

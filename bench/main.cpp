@@ -5,8 +5,7 @@
 #include "bench/benchgame.h"
 #include "bench/budgets.h"
 #include "bench/scratchplay.h"
-#include "platform/fonts.h"
-#include "platform/memory.h"
+#include "form/startup.h"
 #include "tools/asseterror.h"
 
 #include <QApplication>
@@ -17,12 +16,11 @@
 
 int main(int argc, char *argv[])
 {
-    // As the game does: its figures depend on it.
-    Platform::keepFreedMemory();
     // The probe processes inherit this, so every figure comes from the same platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    Platform::substituteFaces();
+    // As the game does: its figures depend on it.
+    prepareGameProcess();
     QApplication app(argc, argv);
 
     benchmark::Initialize(&argc, argv);

@@ -1,4 +1,4 @@
-// Starts the game exactly as app/main.cpp does, in a process of its own, and
+// Starts the game with the start-up app/main.cpp calls, in a process of its own, and
 // tells the bench on standard output what it measured:
 //   pimukaro-bench-probe startup      "painted <main> <painted>": monotonic ns at
 //                                     the start of main and after the first paint
@@ -8,23 +8,20 @@
 // It runs in whatever folder it is started in, as the game does.
 
 #include "bench/benchclock.h"
-#include "bench/benchuser.h"
+#include "recordinguser.h"
 #include "bench/mouse.h"
-#include "game/Pimukaro_Main.h"
+#include "form/Pimukaro_Main.h"
+#include "form/startup.h"
 #include "platform/controls/imageview.h"
 #include "platform/controls/questioncombobox.h"
 #include "platform/dispatch.h"
-#include "platform/fonts.h"
-#include "platform/memory.h"
 #include "platform/guard.h"
-#include "tests/support/installed.h"
-#include "tests/support/recordingspeaker.h"
+#include "installed.h"
+#include "recordingspeaker.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QIcon>
 #include <QPaintEvent>
-#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
@@ -64,7 +61,7 @@ private:
 
 // Loads every question of the folder and finds all its differences with real
 // clicks on picture B, as a child playing the whole folder would.
-QString playThrough(TForm1 &form, BenchUser &user, int &answers)
+QString playThrough(TForm1 &form, RecordingUser &user, int &answers)
 {
     answers = 0;
     for (int n = 0; n < form.QuestionTotal; ++n) {
@@ -109,10 +106,9 @@ long peakResidentKb()
 int main(int argc, char *argv[])
 {
     const std::int64_t mainStarted = BenchClock::monotonicNs();
-    Platform::keepFreedMemory();
-    Platform::substituteFaces();
+    prepareGameProcess();
     QApplication app(argc, argv);
-    app.setWindowIcon(QIcon(QStringLiteral(":/pimukaro.png")));
+    prepareGameApplication(app);
 
     const QString mode = app.arguments().value(1);
     if (mode != QLatin1String("startup") && mode != QLatin1String("playthrough")) {
@@ -122,18 +118,14 @@ int main(int argc, char *argv[])
     // The start-up is timed with the real machine in place; the play-through
     // must not play sounds nor wait for anyone to close a dialog.
     std::optional<Installed<RecordingSpeaker>> speaker;
-    std::optional<Installed<BenchUser>> user;
+    std::optional<Installed<RecordingUser>> user;
     if (mode == QLatin1String("playthrough")) {
         speaker.emplace();
         user.emplace();
     }
 
     TForm1 Form1;
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame = Form1.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        Form1.move(frame.topLeft());
-    }
+    centreOnScreen(Form1);
 
     int exitCode = 0;
     // A window that is never painted must not hang the bench.

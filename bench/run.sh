@@ -8,7 +8,7 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 source "$ROOT/scripts/setup.sh"
 
 install_missing_packages
-build_game "$ROOT/build-release" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+build_game "$ROOT/build-release" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DPIMUKARO_BENCHMARKS=ON
 
 QT_QPA_PLATFORM=offscreen "$ROOT/build-release/pimukaro-bench" \
     --benchmark_repetitions=5 --benchmark_report_aggregates_only=true "$@"

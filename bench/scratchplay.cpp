@@ -9,7 +9,7 @@ void ScratchPlay::write(const QString &folder)
 {
     const QDir play(folder);
     const std::vector<Scene> samples = sampleScenes();
-    writeQuestionFolder(play.filePath(sampleFolderName), samples, false);
+    writeQuestionFolder(play.filePath(SampleFolderName), samples, false);
 
     // The sample scenes over and over, each in its own kind of picture, so
     // the listing meets bitmaps and JPEGs as a real folder would.

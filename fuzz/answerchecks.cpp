@@ -3,13 +3,13 @@
 #include "fuzzgame.h"
 #include "fuzzsupport.h"
 
-#include "game/Pimukaro_Main.h"
-#include "game/answerlines.h"
+#include "form/Pimukaro_Main.h"
+#include "rules/answerlines.h"
 #include "platform/controls/listbox.h"
 #include "platform/controls/pickcombobox.h"
-#include "platform/errors.h"
-#include "platform/linefile.h"
-#include "platform/textconv.h"
+#include "rules/errors.h"
+#include "rules/linefile.h"
+#include "rules/textconv.h"
 
 #include <optional>
 

@@ -8,8 +8,8 @@
 #include "fuzzsupport.h"
 #include "playchecks.h"
 
-#include "game/Pimukaro_Main.h"
-#include "platform/errors.h"
+#include "form/Pimukaro_Main.h"
+#include "rules/errors.h"
 
 // Fontconfig, which Qt's font database starts, keeps its configuration until
 // the process ends; that is no leak of the game's.

@@ -3,8 +3,8 @@
 // bitmap messages; nothing else may happen.
 #include "fuzzsupport.h"
 
-#include "platform/errors.h"
-#include "platform/picture.h"
+#include "rules/errors.h"
+#include "rules/picture.h"
 
 #include <QtEndian>
 

@@ -3,8 +3,8 @@
 // number, and a second image() call never fails.
 #include "fuzzsupport.h"
 
-#include "platform/errors.h"
-#include "platform/picture.h"
+#include "rules/errors.h"
+#include "rules/picture.h"
 
 extern "C" {
 #include <jpeglib.h>

@@ -3,8 +3,8 @@
 // lines, and a save followed by a load does too.
 #include "fuzzsupport.h"
 
-#include "platform/errors.h"
-#include "platform/linefile.h"
+#include "rules/errors.h"
+#include "rules/linefile.h"
 
 #include <QFile>
 

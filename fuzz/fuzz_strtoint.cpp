@@ -2,8 +2,8 @@
 // with the same values, and a refused text is named in the message.
 #include "fuzzsupport.h"
 
-#include "platform/errors.h"
-#include "platform/textconv.h"
+#include "rules/errors.h"
+#include "rules/textconv.h"
 
 #include <optional>
 

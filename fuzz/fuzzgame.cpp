@@ -2,9 +2,13 @@
 
 #include "fuzzsupport.h"
 
-#include "game/Pimukaro_Main.h"
-#include "platform/files.h"
+#include "form/Pimukaro_Main.h"
 #include "platform/seam.h"
+#include "recordingspeaker.h"
+#include "recordinguser.h"
+#include "rules/constants.h"
+#include "rules/questionfiles.h"
+#include "rushingclock.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -16,55 +20,11 @@
 #include <utility>
 
 namespace {
-const QString SampleFolder = QStringLiteral("サンプルもんだい");
 
-// Keeps whatever the game would show; the loads under test must show nothing.
-class RecordingUser : public Platform::User
-{
-public:
-    int ask(const QString &message) override
-    {
-        m_shown << message;
-        return Platform::IdNo;
-    }
-    void message(const QString &message) override { m_shown << message; }
-    void error(const QString &boxText) override { m_shown << boxText; }
-    std::optional<QString> chooseFolder(const QString &prompt, const QString &, const QString &) override
-    {
-        m_shown << prompt;
-        return std::nullopt;
-    }
-    QStringList take() { return std::exchange(m_shown, {}); }
-
-private:
-    QStringList m_shown;
-};
-
-// A fuzz run must not open the sound device.
-class SilentSpeaker : public Platform::Speaker
-{
-public:
-    void play(const QString &) override {}
-};
-
-// Waits pass at once: every reading of the clock is a second later, and the
-// game's timer never ticks by itself.
-class RushingClock : public Platform::Clock
-{
-public:
-    quint32 tickCount() override { return m_now += 1000; }
-    void sleep(int) override {}
-    QDateTime localNow() override { return QDateTime(QDate(2026, 4, 1), QTime(9, 30)); }
-    QDateTime utcNow() override { return QDateTime(QDate(2026, 4, 1), QTime(0, 30), Qt::UTC); }
-    void armTimer(Platform::GameTimer *, int) override {}
-    void disarmTimer(Platform::GameTimer *) override {}
-
-private:
-    quint32 m_now = 0;
-};
-
+// Keeps whatever the game would show (the loads under test must show
+// nothing), plays no sound, and lets every wait pass at once.
 RecordingUser user;
-SilentSpeaker speaker;
+RecordingSpeaker speaker;
 RushingClock rushingClock;
 TForm1 *window = nullptr;
 
@@ -86,7 +46,7 @@ void startGame()
     if (window)
         fail("the game is started twice");
     const QString play = QFileInfo(tempPath(QStringLiteral("play"))).absoluteFilePath();
-    const QString questions = play + u'/' + SampleFolder;
+    const QString questions = play + u'/' + SampleFolderName;
     const QString previous = QDir::currentPath();
     if (!QDir().mkpath(questions) || !QDir::setCurrent(play))
         fail("cannot make the play folder", play);
@@ -124,11 +84,12 @@ TForm1 &game()
 QString answerFilePath()
 {
     const TForm1 &form = game();
-    return Platform::resolvePath(form.QuestionDir + form.QuestionName + QStringLiteral("_Ans.txt"));
+    return AnswerFileOf(form.QuestionDir, form.QuestionName);
 }
 
 QStringList takeShownDialogs()
 {
+    speaker.clear();
     return user.take();
 }
 

@@ -2,7 +2,7 @@
 
 #include "fuzzsupport.h"
 
-#include "game/Pimukaro_Main.h"
+#include "form/Pimukaro_Main.h"
 #include "platform/guard.h"
 
 #include <QObject>

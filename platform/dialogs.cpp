@@ -1,6 +1,6 @@
 #include "platform/dialogs.h"
 
-#include "platform/errors.h"
+#include "rules/errors.h"
 #include "platform/seam.h"
 
 #include <QCoreApplication>

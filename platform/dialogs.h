@@ -4,6 +4,9 @@
 
 namespace Platform {
 
+// What a question or message box was closed with.
+enum DialogResult { IdOk = 1, IdCancel = 2, IdYes = 6, IdNo = 7 };
+
 // The "確認" question with "はい(&Y)" and "いいえ(&N)": IdYes, IdNo, or IdCancel
 // when the close box shut it.
 int askQuestion(const QString &message);

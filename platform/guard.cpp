@@ -1,7 +1,7 @@
 #include "platform/guard.h"
 
 #include "platform/dialogs.h"
-#include "platform/errors.h"
+#include "rules/errors.h"
 
 #include <QWidget>
 

@@ -1,18 +1,19 @@
 #pragma once
 
+#include "platform/dialogs.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QtGlobal>
 #include <optional>
 
-// The one place where tests stand in for the person at the screen and for the
-// machine. Game code never calls these directly: it goes through the free
-// functions of dialogs.h, folderchooser.h, sound.h, dispatch.h and gametimer.h.
+// Where tests stand in for the person at the screen and for the machine; the
+// disk's seam is rules/diskseam.h, below the window. Game code never calls
+// these directly: it goes through the free functions of dialogs.h,
+// folderchooser.h, sound.h, dispatch.h and gametimer.h.
 namespace Platform {
 
 class GameTimer;
-
-enum DialogResult { IdOk = 1, IdCancel = 2, IdYes = 6, IdNo = 7 };
 
 // The machine's time.
 class Clock

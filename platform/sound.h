@@ -33,8 +33,6 @@ public:
     ~SdlSpeaker() override;
 
     void play(const QString &fileName) override;
-    // False once the audio system or a device has failed.
-    bool hasAudio() const { return m_state != State::NoAudio; }
 
 private:
     enum class State { NotStarted, Started, NoAudio };

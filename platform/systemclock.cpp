@@ -1,6 +1,6 @@
 #include "platform/systemclock.h"
 
-#include "platform/errors.h"
+#include "rules/errors.h"
 #include "platform/gametimer.h"
 
 #include <QThread>

@@ -14,6 +14,8 @@ PACKAGES=(
     clang libclang-rt-14-dev
     libbenchmark-dev
     dpkg-dev file desktop-file-utils appstream lintian
+    # reads the package's copyright file as Debian's machine-readable format
+    python3-debian
 )
 
 install_missing_packages() {

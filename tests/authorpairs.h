@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/constants.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
@@ -13,7 +15,7 @@ namespace AuthorPairs {
 
 // A scene of many small shapes on a two-colour ground: edges everywhere, so
 // JPEG compression leaves noise all over it.
-QImage scene(int size = 350);
+QImage scene(int size = PictureSide);
 
 // A copy of the picture with a filled shape (with a dark outline) painted in.
 QImage withDisc(const QImage &picture, QPoint centre, int radius, const QColor &fill);

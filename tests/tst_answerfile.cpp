@@ -3,11 +3,13 @@
 
 #include "support/gamefixture.h"
 #include "support/questionfolder.h"
+#include "support/fillingdisk.h"
+#include "support/installed.h"
 
 #include "platform/controls/listbox.h"
 #include "platform/controls/mouseupbutton.h"
 #include "platform/controls/pickcombobox.h"
-#include "platform/linefile.h"
+#include "rules/linefile.h"
 
 #include <QTest>
 
@@ -46,7 +48,6 @@ private slots:
     }
     void cleanup()
     {
-        Platform::setWriteLimitForTesting(-1);
         game.reset();
     }
 
@@ -213,7 +214,7 @@ private slots:
         enterAnswerSetting(form);
         form.LB_Ans->addItem(QStringLiteral("5    5    5    "));
         form.AnswersDirty = true;
-        Platform::setWriteLimitForTesting(10);
+        const Installed<FillingDisk> fullDisk(10);
         game->click(form.B_Save);
         QCOMPARE(game->user->errors(), QStringList{QStringLiteral("ストリームへの書き込みエラー.")});
         QCOMPARE(readFile(answerFile()), WorkedExample);

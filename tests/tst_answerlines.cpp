@@ -1,9 +1,12 @@
-#include "game/answerlines.h"
-#include "platform/errors.h"
+#include "rules/answerlines.h"
+#include "rules/circles.h"
+#include "rules/errors.h"
 
 #include <QTest>
 
 #include <limits>
+
+Q_DECLARE_METATYPE(AnswerCircle)
 
 class TestAnswerLines : public QObject
 {
@@ -116,7 +119,50 @@ private slots:
         for (int seconds : choices)
             QCOMPARE(TimeChoices().value(TimeChoiceIndex(seconds)), QString::number(seconds));
     }
+
+    // An answer file's lines: one answer line per circle, then the limit.
+    void answerFileLines()
+    {
+        QCOMPARE(AnswerFileLines({{120, 85, 20}, {301, 240, 14}}, 60),
+            (QStringList {QStringLiteral("120  85   20   "), QStringLiteral("301  240  14   "), QStringLiteral("60")}));
+        QCOMPARE(AnswerFileLines({}, 300), QStringList {QStringLiteral("300")});
+    }
+
+    // Two circles overlap when one click could find both. Touching circles
+    // do: the hit rule counts the edge, and where the edges meet on a whole
+    // pixel that pixel hits both.
+    void circlesOverlap_data()
+    {
+        QTest::addColumn<AnswerCircle>("a");
+        QTest::addColumn<AnswerCircle>("b");
+        QTest::addColumn<bool>("overlap");
+        QTest::newRow("apart") << AnswerCircle {100, 100, 10} << AnswerCircle {121, 100, 10} << false;
+        QTest::newRow("touching") << AnswerCircle {100, 100, 10} << AnswerCircle {120, 100, 10} << true;
+        QTest::newRow("touching on a slant") << AnswerCircle {0, 0, 3} << AnswerCircle {3, 4, 2} << true;
+        QTest::newRow("crossing") << AnswerCircle {100, 100, 10} << AnswerCircle {119, 100, 10} << true;
+        QTest::newRow("one inside the other") << AnswerCircle {100, 100, 30} << AnswerCircle {105, 100, 5} << true;
+        // Five columns hold -9999 to 99999.
+        QTest::newRow("the widest a file holds") << AnswerCircle {-9999, -9999, 99999} << AnswerCircle {99999, 99999, 99999}
+                                                 << true;
+        QTest::newRow("the farthest a file holds") << AnswerCircle {-9999, -9999, 0} << AnswerCircle {99999, 99999, 0}
+                                                   << false;
+    }
+    void circlesOverlap()
+    {
+        QFETCH(AnswerCircle, a);
+        QFETCH(AnswerCircle, b);
+        QTEST(AnswerCirclesOverlap(a, b), "overlap");
+        QTEST(AnswerCirclesOverlap(b, a), "overlap");
+    }
+
+    // The pixel where touching circles meet is a hit for both.
+    void touchingCirclesShareTheirMeetingPixel()
+    {
+        QVERIFY(HitsAnswerCircle(100, 100, 10, 110, 100));
+        QVERIFY(HitsAnswerCircle(120, 100, 10, 110, 100));
+    }
 };
+
 
 QTEST_APPLESS_MAIN(TestAnswerLines)
 #include "tst_answerlines.moc"

@@ -1,5 +1,6 @@
-#include "platform/picture.h"
-#include "tools/answerfile.h"
+#include "rules/picture.h"
+#include "rules/answerlines.h"
+#include "rules/linefile.h"
 #include "tools/asseterror.h"
 #include "tools/assetgen.h"
 #include "tools/scene.h"
@@ -110,7 +111,7 @@ Scene sceneWith(std::vector<QPointF> extras)
 {
     Scene s;
     s.name = QStringLiteral("test");
-    s.add(Paths::rect(0, 0, pictureSize, pictureSize), Palette::white, Palette::none);
+    s.add(Paths::rect(0, 0, PictureSide, PictureSide), Palette::white, Palette::none);
     for (const QPointF &p : extras)
         s.extra({ { Paths::circle(p.x(), p.y(), 10), Palette::red } });
     return s;
@@ -158,8 +159,8 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
-    QString sample() const { return m_dir.filePath(sampleFolderName); }
-    QString memory() const { return m_dir.filePath(memoryFolderName); }
+    QString sample() const { return m_dir.filePath(SampleFolderName); }
+    QString memory() const { return m_dir.filePath(MemoryFolderName); }
     void addQuestionRows();
 };
 
@@ -187,7 +188,7 @@ void TestAssets::sampleFolderHoldsTwelveQuestionsWithBothPictures()
     // The sample folder is what a first start plays: twelve complete questions.
     const QStringList names = questionNames(sample());
     QCOMPARE(names.size(), 12);
-    QVERIFY(!QFile::exists(sample() + "/" + memoryMarkerName));
+    QVERIFY(!QFile::exists(sample() + "/" + MemoryMarkerFile));
     for (const QString &name : names) {
         const QString ext = pictureExtension(sample(), name);
         QVERIFY2(QFile::exists(sample() + "/" + name + "_B" + ext), qPrintable(name));
@@ -386,12 +387,12 @@ void TestAssets::answerLineKeepsFiveColumnsPerField()
     QFETCH(int, y);
     QFETCH(int, r);
     QFETCH(QString, line);
-    QCOMPARE(formatAnswerLine(x, y, r), line);
+    QCOMPARE(FormatAnswerLine(x, y, r), line);
 }
 
 void TestAssets::answerFileOfTheWorkedExampleIs38Bytes()
 {
-    const QByteArray bytes = answerFileBytes({ { 120, 85, 20 }, { 301, 240, 14 } }, 60);
+    const QByteArray bytes = Platform::joinLines(AnswerFileLines({ { 120, 85, 20 }, { 301, 240, 14 } }, 60));
     QCOMPARE(bytes, QByteArray("120  85   20   \r\n301  240  14   \r\n60\r\n"));
     QCOMPARE(bytes.size(), 38);
 }

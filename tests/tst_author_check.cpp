@@ -4,10 +4,10 @@
 
 #include "author/check.h"
 #include "authorpairs.h"
-#include "game/answerlines.h"
-#include "platform/errors.h"
-#include "platform/linefile.h"
-#include "platform/picture.h"
+#include "rules/answerlines.h"
+#include "rules/errors.h"
+#include "rules/linefile.h"
+#include "rules/picture.h"
 #include "tools/imagewriters.h"
 
 #include <QDir>

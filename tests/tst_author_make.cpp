@@ -6,15 +6,19 @@
 #include "author/make.h"
 #include "author/propose.h"
 #include "authorpairs.h"
-#include "game/answerlines.h"
-#include "platform/errors.h"
-#include "platform/linefile.h"
-#include "platform/picture.h"
+#include "support/fillingdisk.h"
+#include "support/installed.h"
+#include "rules/answerlines.h"
+#include "rules/errors.h"
+#include "rules/linefile.h"
+#include "rules/picture.h"
 
 #include <QDir>
 #include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 using namespace AuthorPairs;
 
@@ -59,8 +63,6 @@ private slots:
             QFile::remove(m_folder + name);
         }
     }
-    void cleanup() { Platform::setWriteLimitForTesting(-1); }
-
     // Photos of any size and kind Qt reads become a 350 x 350 pair the game
     // loads, and an answer file whose one circle holds the difference.
     void makesAQuestion_data()
@@ -177,8 +179,9 @@ private slots:
         savePhoto(photo({300, 400}, true), m_folder + QStringLiteral("c.png"), "png");
         writeFile(m_folder + QStringLiteral("broken.png"), QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(64, 'z'));
         QDir(m_folder).mkdir(QStringLiteral("sub"));
+        std::optional<Installed<FillingDisk>> fullDisk;
         if (prepare == QStringLiteral("full"))
-            Platform::setWriteLimitForTesting(1000); // far less than a picture
+            fullDisk.emplace(1000); // far less than a picture
         else if (prepare.endsWith(QLatin1Char('/')))
             QDir(m_folder).mkdir(prepare.chopped(1));
         else if (!prepare.isEmpty())

@@ -3,8 +3,8 @@
 
 #include "author/finder.h"
 #include "authorpairs.h"
-#include "game/answerlines.h"
-#include "platform/errors.h"
+#include "rules/answerlines.h"
+#include "rules/errors.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // its budget, and how a probe process is run and its failures reported.
 
 #include "bench/benchclock.h"
-#include "bench/benchuser.h"
+#include "recordinguser.h"
 #include "bench/budgets.h"
 #include "bench/childprocess.h"
 
@@ -172,7 +172,7 @@ private slots:
     // No dialog may block a measurement: each is answered at once and kept.
     void benchUserAnswersAndKeepsEveryText()
     {
-        BenchUser user;
+        RecordingUser user;
         QCOMPARE(user.ask(QStringLiteral("解答データを保存しますか？")), int(Platform::IdNo));
         user.error(QStringLiteral("ファイル x は開けません."));
         QCOMPARE(user.chooseFolder(QStringLiteral("もんだいをえらんでください"), QString(), QString()),

@@ -3,8 +3,8 @@
 // seeds, whatever the game accepts must show exactly what Qt's reader shows,
 // drawn opaque.
 
-#include "platform/errors.h"
-#include "platform/picture.h"
+#include "rules/errors.h"
+#include "rules/picture.h"
 
 #include "seeds.h"
 

@@ -1,7 +1,7 @@
 #include "platform/controls/canvas.h"
 #include "platform/controls/imageview.h"
-#include "platform/errors.h"
-#include "platform/picture.h"
+#include "rules/errors.h"
+#include "rules/picture.h"
 
 #include <QScreen>
 #include <QSignalSpy>

@@ -6,7 +6,7 @@
 #include "platform/controls/questioncombobox.h"
 #include "platform/controls/seenfocus.h"
 #include "platform/controls/shiftstate.h"
-#include "platform/errors.h"
+#include "rules/errors.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>

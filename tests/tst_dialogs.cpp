@@ -1,5 +1,5 @@
 #include "platform/dialogs.h"
-#include "platform/errors.h"
+#include "rules/errors.h"
 
 #include "installed.h"
 #include "modal.h"

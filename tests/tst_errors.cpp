@@ -1,4 +1,4 @@
-#include "platform/errors.h"
+#include "rules/errors.h"
 
 #include <QTest>
 

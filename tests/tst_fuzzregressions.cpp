@@ -1,4 +1,4 @@
-#include "platform/linefile.h"
+#include "rules/linefile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "platform/errors.h"
+#include "rules/errors.h"
 #include "platform/guard.h"
 
 #include "platform/controls/imageview.h"
-#include "platform/picture.h"
+#include "rules/picture.h"
 
 #include "gamefixture.h"
 #include "installed.h"

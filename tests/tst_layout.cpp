@@ -1,7 +1,7 @@
 // The window as the player first sees it: where every control lies, what it
 // says, and which control covers which.
 
-#include "game/Pimukaro_Main.h"
+#include "form/Pimukaro_Main.h"
 #include "platform/controls/textlabel.h"
 #include "platform/fonts.h"
 

@@ -1,5 +1,7 @@
-#include "platform/errors.h"
-#include "platform/linefile.h"
+#include "support/fillingdisk.h"
+#include "support/installed.h"
+#include "rules/errors.h"
+#include "rules/linefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,8 +40,6 @@ class TestLineFile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { setWriteLimitForTesting(-1); }
-
     // Lines end at CR LF, lone CR or lone LF; a NUL ends the text.
     void splitLinesFollowsTheLineRules_data()
     {
@@ -228,7 +228,7 @@ private Q_SLOTS:
         const QByteArray old("  100  100   20\r\n   60\r\n");
         writeBytes(name, old);
         const QStringList items { "  200  200   30", "  90" }; // 17 + 6 bytes
-        setWriteLimitForTesting(limit);
+        const Installed<FillingDisk> fullDisk(limit);
         try {
             saveLines(items, name);
             QFAIL("no error");
@@ -243,7 +243,7 @@ private Q_SLOTS:
     void saveLinesOnAFullDiskCreatesNothing()
     {
         QTemporaryDir dir;
-        setWriteLimitForTesting(2);
+        const Installed<FillingDisk> fullDisk(2);
         QVERIFY_THROWS_EXCEPTION(EWriteError, saveLines({ "123" }, dir.filePath("new.txt")));
         QCOMPARE(entriesOf(dir.path()), QStringList());
     }

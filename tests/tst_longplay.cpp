@@ -7,8 +7,8 @@
 #include "support/gamefixture.h"
 #include "support/questionfolder.h"
 
-#include "game/answerlines.h"
-#include "game/texts.h"
+#include "rules/answerlines.h"
+#include "rules/texts.h"
 #include "platform/controls/bevelpanel.h"
 #include "platform/controls/imageview.h"
 #include "platform/controls/listbox.h"

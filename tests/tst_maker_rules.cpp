@@ -60,8 +60,12 @@ private slots:
         QTest::newRow("two circles sharing area")
             << std::vector<Circle> {{100, 100, 20}, {120, 100, 20}} << oneChange
             << QList<int> {Warning::SharesArea, Warning::SharesArea} << QList<int> {0, 1};
-        QTest::newRow("circles that just touch share nothing")
+        // Where the rims meet on a whole pixel, one click finds both.
+        QTest::newRow("circles that touch")
             << std::vector<Circle> {{100, 100, 20}, {140, 100, 20}} << std::vector<Circle> {{100, 100, 5}, {140, 100, 5}}
+            << QList<int> {Warning::SharesArea, Warning::SharesArea} << QList<int> {0, 1};
+        QTest::newRow("circles a pixel apart")
+            << std::vector<Circle> {{100, 100, 20}, {141, 100, 20}} << std::vector<Circle> {{100, 100, 5}, {141, 100, 5}}
             << QList<int>() << QList<int>();
         QTest::newRow("radius too small") << std::vector<Circle> {{100, 100, 9}} << oneChange
                                           << QList<int> {Warning::OutOfRange} << QList<int> {0};

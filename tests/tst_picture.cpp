@@ -1,5 +1,5 @@
-#include "platform/errors.h"
-#include "platform/picture.h"
+#include "rules/errors.h"
+#include "rules/picture.h"
 
 #include <QDataStream>
 #include <QDir>

@@ -5,10 +5,12 @@
 
 #include "support/gamefixture.h"
 #include "support/questionfolder.h"
+#include "support/fillingdisk.h"
+#include "support/installed.h"
 
 #include "platform/controls/listbox.h"
 #include "platform/controls/mouseupbutton.h"
-#include "platform/linefile.h"
+#include "rules/linefile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -94,7 +96,8 @@ template <typename Save, typename Check> bool killedBeforeCommit(Save save, Chec
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(ready[0]);
-        Platform::setBeforeCommitForTesting([&ready] {
+        Installed<FillingDisk> heldDisk;
+        heldDisk->setBeforeCommit([&ready] {
             const char byte = 'w';
             if (::write(ready[1], &byte, 1) == 1)
                 for (;;)
@@ -156,7 +159,6 @@ private slots:
     }
     void cleanup()
     {
-        Platform::setWriteLimitForTesting(-1);
         game.reset();
     }
 
@@ -174,7 +176,7 @@ private slots:
     {
         QFETCH(qint64, room);
         TForm1 &form = editing();
-        Platform::setWriteLimitForTesting(room);
+        Installed<FillingDisk> fullDisk(room);
         game->click(form.B_Save);
         QCOMPARE(game->user->errors(), QStringList { WriteError });
         QCOMPARE(readFile(answerFile()), WorkedExample);
@@ -182,7 +184,7 @@ private slots:
         QVERIFY(form.AnswersDirty);
         QCOMPARE(entriesOf(dir), (QStringList { "neko_A.bmp", "neko_Ans.txt", "neko_B.bmp" }));
 
-        Platform::setWriteLimitForTesting(-1);
+        fullDisk->setRoom(-1);
         game->click(form.B_Save);
         QCOMPARE(game->user->errors().size(), 1);
         QCOMPARE(readFile(answerFile()), WithAddedLine);
@@ -272,7 +274,7 @@ private slots:
         form.LB_Set->clearItems();
         form.LB_Set->addItem(other);
         const qint64 whole = (other + QStringLiteral("\r\n")).toUtf8().size();
-        Platform::setWriteLimitForTesting(room < 0 ? whole + room : room);
+        const Installed<FillingDisk> fullDisk(room < 0 ? whole + room : room);
         form.close();
         QCOMPARE(game->user->errors(), QStringList { WriteError });
         QCOMPARE(readFile(setFile()), old);

@@ -137,20 +137,20 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         qputenv("SDL_AUDIODRIVER", "dummy");
+        // The speaker gives up on audio only with this warning.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("^No sound: ")));
         Platform::SdlSpeaker speaker;
         speaker.play(name);
-        QVERIFY(speaker.hasAudio());
     }
 
     // On a device that takes the sound, it plays to its end and returns.
     void soundPlaysToItsEnd()
     {
         qputenv("SDL_AUDIODRIVER", "dummy");
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("^No sound: ")));
         Platform::SdlSpeaker speaker;
         speaker.play(QStringLiteral("Atari.wav"));
-        QVERIFY(speaker.hasAudio());
         speaker.play(QStringLiteral("Atari.wav"));
-        QVERIFY(speaker.hasAudio());
     }
 
     // Without an audio device nothing plays, the speaker gives up once, and later sounds return at once.
@@ -171,10 +171,8 @@ private Q_SLOTS:
         Platform::SdlSpeaker speaker;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^No sound: ")));
         speaker.play(QStringLiteral("Atari.wav"));
-        QVERIFY(!speaker.hasAudio());
         QTest::failOnWarning(QRegularExpression(QStringLiteral("^No sound: ")));
         speaker.play(QStringLiteral("Atari.wav"));
-        QVERIFY(!speaker.hasAudio());
         qunsetenv("AUDIODEV");
     }
 };

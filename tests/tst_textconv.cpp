@@ -1,5 +1,5 @@
-#include "platform/errors.h"
-#include "platform/textconv.h"
+#include "rules/errors.h"
+#include "rules/textconv.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "game/texts.h"
+#include "rules/texts.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 #include "platform/dispatch.h"
-#include "platform/errors.h"
+#include "rules/errors.h"
 #include "platform/gametimer.h"
 #include "platform/guard.h"
 

@@ -1,6 +1,7 @@
 #include "tools/assetgen.h"
 
-#include "tools/answerfile.h"
+#include "rules/answerlines.h"
+#include "rules/linefile.h"
 #include "tools/asseterror.h"
 #include "tools/icon.h"
 #include "tools/imagewriters.h"
@@ -52,7 +53,7 @@ void writeQuestion(const QDir &dir, const Scene &scene)
             dir.filePath(scene.name + QStringLiteral("_B.jpg")), encodeJpeg(b, jpegQuality, progressive));
     }
     writeFileAtomically(dir.filePath(scene.name + QStringLiteral("_Ans.txt")),
-        answerFileBytes(answerCircles(scene), scene.limit));
+        Platform::joinLines(AnswerFileLines(answerCircles(scene), scene.limit)));
 }
 
 } // namespace
@@ -72,7 +73,7 @@ void writeQuestionFolder(const QString &folder, const std::vector<Scene> &scenes
         writeQuestion(dir, scene);
     if (memoryMode)
         writeFileAtomically(
-            dir.filePath(memoryMarkerName), QStringLiteral("ひだりの えを よく おぼえてね\r\n").toUtf8());
+            dir.filePath(MemoryMarkerFile), QStringLiteral("ひだりの えを よく おぼえてね\r\n").toUtf8());
 }
 
 void writeSounds(const QString &folder)
@@ -107,8 +108,8 @@ void writeThemeIcons(const QString &folder, const QString &name, QImage (*draw)(
 void writeAllAssets(const QString &folder)
 {
     const QDir dir(folder);
-    writeQuestionFolder(dir.filePath(sampleFolderName), sampleScenes(), false);
-    writeQuestionFolder(dir.filePath(memoryFolderName), memoryScenes(), true);
+    writeQuestionFolder(dir.filePath(SampleFolderName), sampleScenes(), false);
+    writeQuestionFolder(dir.filePath(MemoryFolderName), memoryScenes(), true);
     writeSounds(folder);
     writeIcons(folder);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/constants.h"
 #include "tools/scene.h"
 
 #include <QByteArray>
@@ -8,9 +9,6 @@
 
 #include <vector>
 
-inline const QString sampleFolderName = QStringLiteral("サンプルもんだい");
-inline const QString memoryFolderName = QStringLiteral("おぼえてもんだい");
-inline const QString memoryMarkerName = QStringLiteral("Kioku.txt");
 inline const QString iconFileName = QStringLiteral("pimukaro.png");
 inline const QString smallIconFileName = QStringLiteral("pimukaro16.png");
 

@@ -20,7 +20,7 @@ Scene makeScene(const char *name, PictureFormat format)
 Scene apple()
 {
     Scene s = makeScene("01りんご", PictureFormat::Bitmap);
-    s.add(rect(0, 0, pictureSize, pictureSize), QColor(0xff, 0xf6, 0xc0), P::none);
+    s.add(rect(0, 0, PictureSide, PictureSide), QColor(0xff, 0xf6, 0xc0), P::none);
     s.add(line(175, 110, 182, 75), P::none, P::brown, 6);
     const int leaf = s.add(ellipse(210, 88, 24, 11), P::green);
     s.add(circle(175, 195, 90), P::red);
@@ -52,8 +52,8 @@ Scene boat()
 Scene bird()
 {
     Scene s = makeScene("03ことり", PictureFormat::Bitmap);
-    s.add(rect(0, 0, pictureSize, pictureSize), QColor(0xc8, 0xec, 0xff), P::none);
-    s.add(rect(0, 240, pictureSize, 14), P::brown);
+    s.add(rect(0, 0, PictureSide, PictureSide), QColor(0xc8, 0xec, 0xff), P::none);
+    s.add(rect(0, 240, PictureSide, 14), P::brown);
     s.add(ellipse(60, 228, 20, 10), P::green);
     s.add(ellipse(300, 228, 20, 10), P::green);
     s.add(circle(175, 180, 60), P::yellow);

@@ -22,7 +22,7 @@ Scene makeScene(const char *name, int limit, PictureFormat format)
 Scene cat()
 {
     Scene s = makeScene("01ねこ", 60, PictureFormat::Bitmap);
-    s.add(rect(0, 0, pictureSize, pictureSize), QColor(0xff, 0xe8, 0xf2), P::none);
+    s.add(rect(0, 0, PictureSide, PictureSide), QColor(0xff, 0xe8, 0xf2), P::none);
     s.add(polygon({ { 85, 130 }, { 100, 40 }, { 165, 95 } }), P::orange);
     s.add(polygon({ { 185, 95 }, { 250, 40 }, { 265, 130 } }), P::orange);
     const int innerEar = s.add(polygon({ { 102, 108 }, { 108, 64 }, { 142, 94 } }), P::pink, P::none);
@@ -92,7 +92,7 @@ Scene car()
 {
     Scene s = makeScene("03くるま", 90, PictureFormat::Bitmap);
     Motifs::landscape(s, P::skyBlue, P::lightGreen, 220);
-    s.add(rect(0, 255, pictureSize, 95), QColor(0x80, 0x80, 0x88), P::none);
+    s.add(rect(0, 255, PictureSide, 95), QColor(0x80, 0x80, 0x88), P::none);
     for (int k = 0; k < 5; ++k)
         s.add(rect(10 + k * 75, 310, 40, 6), P::white, P::none);
     Motifs::sun(s, 55, 55, 22);
@@ -126,8 +126,8 @@ Scene car()
 Scene fish()
 {
     Scene s = makeScene("04さかな", 60, PictureFormat::ProgressiveJpeg);
-    s.add(rect(0, 0, pictureSize, pictureSize), QColor(0x5e, 0xc8, 0xf0), P::none);
-    s.add(rect(0, 305, pictureSize, 45), QColor(0xf4, 0xd8, 0x90), P::none);
+    s.add(rect(0, 0, PictureSide, PictureSide), QColor(0x5e, 0xc8, 0xf0), P::none);
+    s.add(rect(0, 305, PictureSide, 45), QColor(0xf4, 0xd8, 0x90), P::none);
     s.add(curve(40, 310, 20, 240, 45, 180), P::none, P::green, 8);
     s.add(curve(330, 310, 345, 260, 320, 215), P::none, P::green, 8);
     for (auto [x, y, r] : { std::tuple { 60.0, 60.0, 8.0 }, { 72.0, 35.0, 5.0 }, { 300.0, 50.0, 6.0 } })
@@ -160,8 +160,8 @@ Scene fish()
 Scene fruit()
 {
     Scene s = makeScene("05くだもの", 60, PictureFormat::Bitmap);
-    s.add(rect(0, 0, pictureSize, pictureSize), QColor(0xff, 0xf4, 0xd8), P::none);
-    s.add(rect(0, 235, pictureSize, 115), QColor(0xd8, 0x98, 0x58), P::none);
+    s.add(rect(0, 0, PictureSide, PictureSide), QColor(0xff, 0xf4, 0xd8), P::none);
+    s.add(rect(0, 235, PictureSide, 115), QColor(0xd8, 0x98, 0x58), P::none);
     s.add(ellipse(175, 250, 150, 38), P::white, P::grey, 2.5);
     for (auto [x, y] : { std::pair { 160.0, 148.0 }, { 180.0, 148.0 }, { 170.0, 168.0 }, { 190.0, 168.0 },
              { 180.0, 188.0 } })
@@ -191,7 +191,7 @@ Scene fruit()
 Scene clown()
 {
     Scene s = makeScene("06かお", 90, PictureFormat::Jpeg);
-    s.add(rect(0, 0, pictureSize, pictureSize), QColor(0xff, 0xf8, 0xb0), P::none);
+    s.add(rect(0, 0, PictureSide, PictureSide), QColor(0xff, 0xf8, 0xb0), P::none);
     s.add(cloud(80, 175, 80), P::orange);
     s.add(cloud(270, 175, 80), P::orange);
     s.add(circle(175, 195, 100), QColor(0xff, 0xd8, 0xb0));
@@ -259,7 +259,7 @@ Scene train()
     Motifs::landscape(s, P::skyBlue, P::lightGreen, 230);
     s.add(polygon({ { 0, 230 }, { 70, 140 }, { 150, 230 } }), QColor(0x50, 0xa0, 0x60), P::none);
     s.add(polygon({ { 110, 230 }, { 200, 120 }, { 290, 230 } }), QColor(0x40, 0x90, 0x58), P::none);
-    s.add(rect(0, 284, pictureSize, 6), QColor(0x70, 0x60, 0x58), P::none);
+    s.add(rect(0, 284, PictureSide, 6), QColor(0x70, 0x60, 0x58), P::none);
     const int sun = Motifs::sun(s, 48, 48, 18);
     Motifs::bird(s, 175, 70);
     s.add(circle(290, 135, 10), P::white, P::grey, 2);
@@ -298,8 +298,8 @@ Scene train()
 Scene cake()
 {
     Scene s = makeScene("09けーき", 60, PictureFormat::Bitmap);
-    s.add(rect(0, 0, pictureSize, pictureSize), QColor(0xff, 0xe0, 0xec), P::none);
-    s.add(rect(0, 272, pictureSize, 78), QColor(0xc8, 0x88, 0x50), P::none);
+    s.add(rect(0, 0, PictureSide, PictureSide), QColor(0xff, 0xe0, 0xec), P::none);
+    s.add(rect(0, 272, PictureSide, 78), QColor(0xc8, 0x88, 0x50), P::none);
     s.add(ellipse(175, 278, 130, 22), P::white, P::grey, 2.5);
     s.add(rect(75, 190, 200, 85), QColor(0xf8, 0xd8, 0xa0));
     s.add(rect(75, 228, 200, 10), P::pink, P::none);
@@ -354,7 +354,7 @@ Scene sea()
 Scene bear()
 {
     Scene s = makeScene("11くま", 60, PictureFormat::Bitmap);
-    s.add(rect(0, 0, pictureSize, pictureSize), QColor(0xd8, 0xf4, 0xc8), P::none);
+    s.add(rect(0, 0, PictureSide, PictureSide), QColor(0xd8, 0xf4, 0xc8), P::none);
     const QColor fur(0xb0, 0x70, 0x38);
     const QColor light(0xe8, 0xc0, 0x88);
     s.add(circle(95, 95, 24), fur);
@@ -387,7 +387,7 @@ Scene bear()
 Scene night()
 {
     Scene s = makeScene("12よぞら", 120, PictureFormat::ProgressiveJpeg);
-    s.add(rect(0, 0, pictureSize, pictureSize), QColor(0x1c, 0x28, 0x60), P::none);
+    s.add(rect(0, 0, PictureSide, PictureSide), QColor(0x1c, 0x28, 0x60), P::none);
     const QPainterPath crescent = circle(280, 70, 32).subtracted(circle(296, 58, 27));
     const int moon = s.add(crescent, P::yellow, P::none);
     int topStar = -1;

@@ -68,7 +68,7 @@ void paintShape(QPainter &p, const Shape &s)
 
 QImage render(const Scene &scene, bool withDifferences)
 {
-    QImage image(pictureSize, pictureSize, QImage::Format_RGB32);
+    QImage image(PictureSide, PictureSide, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -171,11 +171,11 @@ QString sceneProblem(const Scene &scene)
                                   .arg(c.r);
         if (c.r < 12 || c.r > 40)
             return where + QStringLiteral(" has a radius outside 12 to 40");
-        if (c.x - c.r < 0 || c.y - c.r < 0 || c.x + c.r >= pictureSize || c.y + c.r >= pictureSize)
+        if (c.x - c.r < 0 || c.y - c.r < 0 || c.x + c.r >= PictureSide || c.y + c.r >= PictureSide)
             return where + QStringLiteral(" reaches out of the picture");
         for (std::size_t j = 0; j < i; ++j) {
             const AnswerCircle &o = circles[j];
-            if (std::hypot(double(c.x - o.x), double(c.y - o.y)) <= c.r + o.r)
+            if (AnswerCirclesOverlap(c, o))
                 return where + QStringLiteral(" overlaps difference %1").arg(j + 1);
         }
     }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "rules/circles.h"
+#include "rules/constants.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPainterPath>
@@ -37,14 +40,6 @@ struct Difference
     std::vector<Change> changes;
 };
 
-struct AnswerCircle
-{
-    int x = 0;
-    int y = 0;
-    int r = 0;
-    friend bool operator==(const AnswerCircle &, const AnswerCircle &) = default;
-};
-
 enum class PictureFormat { Bitmap, Jpeg, ProgressiveJpeg };
 
 struct Scene
@@ -66,7 +61,6 @@ struct Scene
     void reshape(int target, const QPainterPath &path);
 };
 
-inline constexpr int pictureSize = 350;
 
 QImage renderPictureA(const Scene &scene);
 QImage renderPictureB(const Scene &scene);

@@ -94,8 +94,8 @@ namespace Motifs {
 
 void landscape(Scene &scene, const QColor &sky, const QColor &ground, qreal horizon)
 {
-    scene.add(Paths::rect(0, 0, pictureSize, pictureSize), sky, Palette::none);
-    scene.add(Paths::rect(0, horizon, pictureSize, pictureSize - horizon), ground, Palette::none);
+    scene.add(Paths::rect(0, 0, PictureSide, PictureSide), sky, Palette::none);
+    scene.add(Paths::rect(0, horizon, PictureSide, PictureSide - horizon), ground, Palette::none);
 }
 
 int sun(Scene &scene, qreal cx, qreal cy, qreal r)

@@ -3,7 +3,7 @@
 #include "author/window/folderview.h"
 
 #include "author/window/questionfolder.h"
-#include "game/questionfiles.h"
+#include "rules/questionfiles.h"
 
 #include <QComboBox>
 #include <QImageReader>

@@ -4,8 +4,10 @@
 
 #include "author/finder.h"
 #include "author/make.h"
+#include "rules/constants.h"
 #include "author/question.h"
-#include "game/answerlines.h"
+#include "rules/answerlines.h"
+#include "rules/circles.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -14,7 +16,7 @@ namespace Maker::Jobs {
 
 namespace {
 // A frame a quarter of the shorter side still gives the question every pixel.
-constexpr int SmallestUsefulSide = 4 * Author::QuestionSide;
+constexpr int SmallestUsefulSide = 4 * PictureSide;
 
 bool cancelled(const std::atomic_bool *cancel)
 {

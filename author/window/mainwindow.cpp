@@ -18,8 +18,9 @@
 #include "author/window/warnings.h"
 #include "author/check.h"
 #include "author/make.h"
-#include "game/Pimukaro_Main.h"
-#include "game/answerlines.h"
+#include "rules/constants.h"
+#include "rules/answerlines.h"
+#include "rules/circles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -245,7 +246,7 @@ void MainWindow::photosMade(const PhotoWork::Result &result)
         m_photoScale = m_photoView->setFittedPhoto(result.photoA);
         const QPointF origin = m_photoView->pictureOrigin();
         // Never a part so small that the question would be enlarged from it.
-        m_frame->setBounds(QRectF(origin, QSizeF(result.photoA.size()) * m_photoScale), Author::QuestionSide * m_photoScale);
+        m_frame->setBounds(QRectF(origin, QSizeF(result.photoA.size()) * m_photoScale), PictureSide * m_photoScale);
         m_frame->setVisible(true);
         m_photoDock->raise();
         m_savedFolder.clear();

@@ -4,13 +4,14 @@
 
 #include "author/make.h"
 #include "author/question.h"
-#include "game/Pimukaro_Main.h"
-#include "game/answerlines.h"
-#include "game/questionfiles.h"
-#include "platform/errors.h"
-#include "platform/files.h"
-#include "platform/linefile.h"
-#include "platform/textconv.h"
+#include "rules/constants.h"
+#include "rules/answerlines.h"
+#include "rules/circles.h"
+#include "rules/questionfiles.h"
+#include "rules/errors.h"
+#include "rules/files.h"
+#include "rules/linefile.h"
+#include "rules/textconv.h"
 #include "tools/asseterror.h"
 #include "tools/imagewriters.h"
 
@@ -120,7 +121,7 @@ OpenedQuestion openQuestion(const QString &folder, const QString &name)
         opened.problem = QStringLiteral("もんだい %1 の絵を読めません（%2）。").arg(name, Errors::boxText(error.message()));
         return opened;
     }
-    if (opened.a.size() != QSize(Author::QuestionSide, Author::QuestionSide) || opened.b.size() != opened.a.size()) {
+    if (opened.a.size() != QSize(PictureSide, PictureSide) || opened.b.size() != opened.a.size()) {
         opened.problem = QStringLiteral("もんだい %1 の絵は %2 x %3 と %4 x %5 です。350 x 350 の絵しか直せません。")
                              .arg(name)
                              .arg(opened.a.width())
@@ -180,7 +181,7 @@ QString writeQuestion(const QString &folder, const QString &name, const QImage &
         written << fileB;
         Platform::saveFile(bytesB, fileB);
         written << answerFile;
-        Platform::saveLines(Author::answerFileLines(circles, limit), answerFile);
+        Platform::saveLines(AnswerFileLines(circles, limit), answerFile);
     } catch (const EGameError &error) {
         for (const QString &file : written) {
             if (const auto old = before.find(file); old != before.end()) {

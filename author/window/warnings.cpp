@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "author/window/warnings.h"
 
-#include "game/Pimukaro_Main.h"
-#include "game/answerlines.h"
+#include "rules/constants.h"
+#include "rules/answerlines.h"
+#include "rules/circles.h"
 
 #include <algorithm>
 

@@ -40,7 +40,7 @@ Canvas::Canvas(QImage &image, bool blank, std::function<void()> changed)
 
 bool Canvas::willPaint()
 {
-    const bool allWhite = m_penColor.rgb() == 0xffffffffu && m_brushColor.rgb() == 0xffffffffu;
+    const bool allWhite = m_penColor.rgb() == Brush;
     if (m_blank && allWhite)
         return false;
     m_blank = m_blank && allWhite;
@@ -70,7 +70,7 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2)
         const Span xs = clipped(left - half, right + half, m_image.width());
         const Span ys = clipped(top - half, bottom + half, m_image.height());
         const QRgb pen = m_penColor.rgb();
-        const QRgb brush = m_brushColor.rgb();
+        const QRgb brush = Brush;
         // What each column is, worked out once rather than again on every row:
         // clearing the whole overlay touches every pixel of it.
         enum : unsigned char { NearColumn = 1, WithinColumns = 2, InsideColumns = 4 };
@@ -124,7 +124,7 @@ void Canvas::ellipse(int x1, int y1, int x2, int y2)
         const Span xs = clipped(cx - a - half, cx + a + half, m_image.width());
         const Span ys = clipped(cy - b - half, cy + b + half, m_image.height());
         const QRgb pen = m_penColor.rgb();
-        const QRgb brush = m_brushColor.rgb();
+        const QRgb brush = Brush;
         for (int y = ys.from; y < ys.to; ++y) {
             auto *row = reinterpret_cast<QRgb *>(m_image.scanLine(y));
             const double dy = y - cy;

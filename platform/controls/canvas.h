@@ -24,7 +24,6 @@ public:
     // Widths below 1 draw 1 pixel wide.
     void setPenWidth(int width);
     int penWidth() const { return m_penWidth; }
-    QColor brushColor() const { return m_brushColor; }
     // Every pixel still white: nothing but white has been drawn on a blank bitmap.
     bool blank() const { return m_blank; }
 
@@ -43,10 +42,12 @@ private:
     // False when the shape cannot change a pixel: white on a blank bitmap.
     bool willPaint();
 
+    // Shapes are filled white: the overlay is white where nothing is drawn.
+    static constexpr QRgb Brush = 0xffffffffu;
+
     QImage &m_image;
     std::function<void()> m_changed;
     QColor m_penColor = Qt::black;
     int m_penWidth = 1;
-    QColor m_brushColor = Qt::white;
     bool m_blank;
 };

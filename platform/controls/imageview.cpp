@@ -2,7 +2,7 @@
 
 #include "platform/controls/canvas.h"
 #include "platform/controls/stacking.h"
-#include "platform/errors.h"
+#include "rules/errors.h"
 
 #include <QMouseEvent>
 #include <QPainter>

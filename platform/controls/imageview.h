@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/controls/mouseuptracker.h"
-#include "platform/picture.h"
+#include "rules/picture.h"
 
 #include <QImage>
 #include <QWidget>

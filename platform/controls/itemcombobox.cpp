@@ -1,6 +1,6 @@
 #include "platform/controls/itemcombobox.h"
 
-#include "platform/errors.h"
+#include "rules/errors.h"
 
 #include <QLineEdit>
 #include <QWheelEvent>

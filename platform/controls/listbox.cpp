@@ -1,6 +1,6 @@
 #include "platform/controls/listbox.h"
 
-#include "platform/errors.h"
+#include "rules/errors.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,8 +1,8 @@
 #!/bin/bash
 # SPDX-FileCopyrightText: 2026 The pimukaro developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The question maker on a real X server, started as its menu entry starts it
-# with two photos: its window maps, the question is saved with the keyboard
+# The question maker on a real X server, installed into a scratch prefix and
+# started as its menu entry starts it with two photos: its window maps, the question is saved with the keyboard
 # into a fresh home's play folder, and the game started there then plays it.
 # SCREENSHOT=FILE keeps a picture of the maker's window.
 # usage: maker.sh BUILD-DIR
@@ -22,11 +22,13 @@ convert -size 800x600 xc:'#00FF00' "${scene[@]}" -fill '#E02020' -draw 'rectangl
 convert -size 800x600 xc:'#00FF00' "${scene[@]}" -fill '#FFFF00' -draw 'rectangle 520,380 600,460' \
     -fill '#0000FF' -draw 'circle 400,330 400,370' "$WORK/after.png"
 
+ROOT="$WORK/root"
+cmake --install "$BUILD" --prefix "$ROOT" >/dev/null || fail "cmake --install failed"
 start_display
-entry="$BUILD/dist/org.pimukaro.pimukaro.maker.desktop"
+entry="$ROOT/share/applications/org.pimukaro.pimukaro.maker.desktop"
 command=$(sed -n 's/^Exec=//p' "$entry" | sed "s|%F|$WORK/before.png $WORK/after.png|")
-[ -n "$command" ] || fail "no Exec line in $entry"
-(cd "$WORK" && PATH="$BUILD:$PATH" exec env -u QT_QPA_PLATFORM $command) >"$WORK/game.log" 2>&1 &
+[ "${command%% *}" = "$ROOT/games/pimukaro-maker" ] || fail "the menu entry runs $command"
+(cd "$WORK" && PATH=/usr/bin:/bin exec env -u QT_QPA_PLATFORM $command) >"$WORK/game.log" 2>&1 &
 GAME_PID=$!
 WID=$(wait_window "ぴむかろ もんだいづくり")
 [ -n "$WID" ] || fail "the maker's window did not appear"
@@ -78,7 +80,7 @@ near() { # near "#RRGGBB" R G B: each channel within 40
         [ $((16#${hex:2:2} - $3)) -le 40 ] && [ $(($3 - 16#${hex:2:2})) -le 40 ] &&
         [ $((16#${hex:4:2} - $4)) -le 40 ] && [ $(($4 - 16#${hex:4:2})) -le 40 ]
 }
-start_game "$BUILD/pimukaro" "$PLAY"
+start_game "$ROOT/games/pimukaro" "$PLAY"
 click $((69 + 24 + 168)) $((128 + 192 + 24)) # はじめる
 B_X=381 B_Y=90
 seen=""

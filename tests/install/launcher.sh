@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The pimukaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts an installed game the way its menu entry does, with a fresh home folder
 # and from another folder, and checks what the player gets. Sourced by the
 # install tests after tests/e2e/lib.sh.
@@ -24,14 +27,17 @@ shows_label() {
     [ "$differ" = "0" ] || fail "the window's folder label differs from the sample folder's in $differ pixels"
 }
 
-# start_from_menu ROOT: runs the Exec line of ROOT's desktop entry from another
-# folder, with ROOT/games on the PATH, as the menu does.
+# start_from_menu ROOT [DESTDIR]: runs the Exec line of ROOT's desktop entry
+# from another folder with a PATH that lacks the games folder, as a desktop
+# session of root's may. The entry names the launcher by its installed path:
+# ROOT's own, less DESTDIR for a tree unpacked from a package.
 start_from_menu() {
-    local root=$1 entry command
+    local root=$1 destdir=${2:-} entry command
     entry="$root"/share/applications/org.pimukaro.pimukaro.desktop
     command=$(sed -n 's/^Exec=//p' "$entry")
-    [ -n "$command" ] || fail "no Exec line in $entry"
-    printf '#!/bin/sh\nPATH="%s/games:$PATH" exec %s\n' "$root" "$command" >"$WORK/menu"
+    [ "$command" = "${root#"$destdir"}/games/pimukaro-launcher" ] ||
+        fail "the menu entry runs $command, not ${root#"$destdir"}/games/pimukaro-launcher"
+    printf '#!/bin/sh\nPATH=/usr/bin:/bin exec "%s"\n' "$destdir$command" >"$WORK/menu"
     chmod +x "$WORK/menu"
     mkdir -p "$WORK/elsewhere"
     start_game "$WORK/menu" "$WORK/elsewhere"
@@ -51,15 +57,15 @@ quit_game() {
     wait_exit 5
 }
 
-# check_launcher ROOT PROBE: the whole first and second start.
+# check_launcher ROOT PROBE [DESTDIR]: the whole first and second start.
 check_launcher() {
-    local root=$1 probe=$2
+    local root=$1 probe=$2 destdir=${3:-}
     local home="$WORK/home" play="$WORK/home/ぴむかろ"
     expected_label "$probe" "$root"
     mkdir -p "$home"
     export HOME="$home"
 
-    start_from_menu "$root"
+    start_from_menu "$root" "$destdir"
     [ "$(readlink "/proc/$GAME_PID/exe")" = "$root/games/pimukaro" ] || fail "the menu entry started $(readlink "/proc/$GAME_PID/exe")"
     [ "$(readlink "/proc/$GAME_PID/cwd")" = "$play" ] || fail "the game runs in $(readlink "/proc/$GAME_PID/cwd")"
     for sample in サンプルもんだい おぼえてもんだい; do
@@ -82,7 +88,7 @@ check_launcher() {
     rm "$folder/$(ls "$folder" | grep '_A\.' | tail -n1)"
     mkdir "$play/せんせいの もんだい"
     cp -R "$folder" "$WORK/changed"
-    start_from_menu "$root"
+    start_from_menu "$root" "$destdir"
     diff -r "$WORK/changed" "$folder" >/dev/null || fail "the second start changed the sample folder the user changed"
     [ -d "$play/せんせいの もんだい" ] || fail "the user's own folder went away"
     quit_game
@@ -91,23 +97,54 @@ check_launcher() {
 }
 
 # check_unwritable_home ROOT: a home folder that cannot be written gets a
-# message and starts nothing.
+# message and starts nothing (without a desktop: on the standard error only).
 check_unwritable_home() {
     local root=$1 home="$WORK/readonly-home" status=0
     mkdir -p "$home"
     chmod 555 "$home"
-    local run=(env HOME="$home" "$root/games/pimukaro-launcher")
+    local run=(env -u DISPLAY HOME="$home" "$root/games/pimukaro-launcher")
     # Root writes anywhere: run as nobody, who may read and run the installed tree.
     if [ "$(id -u)" -eq 0 ]; then
         chmod -R a+rX "$WORK"
         run=(setpriv --reuid=nobody --regid=nogroup --clear-groups "${run[@]}")
     fi
     "${run[@]}" >"$WORK/unwritable.out" 2>"$WORK/unwritable.err" || status=$?
-    [ "$status" -ne 0 ] || fail "the launcher succeeded without a play folder"
-    grep -q "ぴむかろ" "$WORK/unwritable.err" && grep -q "can not make the play folder" "$WORK/unwritable.err" ||
+    [ "$status" -eq 1 ] || fail "the launcher ended with $status without a play folder"
+    grep -q "^ぴむかろ: ぴむかろのフォルダ「$home/ぴむかろ」を作れません" "$WORK/unwritable.err" &&
+        grep -q "Can not make the play folder $home/ぴむかろ" "$WORK/unwritable.err" ||
         fail "the launcher said: $(cat "$WORK/unwritable.err")"
     [ ! -e "$home/ぴむかろ" ] || fail "a play folder appeared"
     sleep 0.5
     ! xdotool search --name "ぴむかろ" >/dev/null 2>&1 || fail "a window opened"
     echo "an unwritable home: ok"
+}
+
+# check_file_in_the_way ROOT: a file where the play folder should be, on the
+# first start from the menu: a window names the problem, the file stays as it
+# was, the game does not start and the launcher ends with status 1.
+check_file_in_the_way() {
+    local root=$1 home="$WORK/home-with-file" status=0 box pid
+    mkdir -p "$home"
+    printf 'a letter' >"$home/ぴむかろ"
+    env -u QT_QPA_PLATFORM HOME="$home" "$root/games/pimukaro-launcher" >"$WORK/in-the-way.out" 2>"$WORK/in-the-way.err" &
+    pid=$!
+    box=$(wait_window "ぴむかろを起動できません")
+    [ -n "$box" ] || fail "no window says why the game did not start; the launcher said: $(cat "$WORK/in-the-way.err")"
+    grep -qF "「$home/ぴむかろ」はフォルダではなくファイルなので" "$WORK/in-the-way.err" ||
+        fail "the launcher said: $(cat "$WORK/in-the-way.err")"
+    sleep 0.5
+    [ "${SCREENSHOT_PROBLEM:-}" = "" ] || import -silent -window "$box" "$SCREENSHOT_PROBLEM"
+    ! xdotool search --name "ぴむかろ Ver" >/dev/null 2>&1 || fail "the game started"
+    kill -0 "$pid" 2>/dev/null || fail "the launcher ended before the window was closed"
+    xdotool windowfocus --sync "$box" key Return
+    for _ in $(seq 50); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && fail "the window did not close with Return"
+    wait "$pid" || status=$?
+    [ "$status" -eq 1 ] || fail "the launcher ended with $status"
+    [ "$(cat "$home/ぴむかろ")" = "a letter" ] || fail "the file in the way was changed"
+    [ "$(ls -A "$home")" = "ぴむかろ" ] || fail "the home folder holds: $(ls -A "$home")"
+    echo "a file where the play folder should be: ok"
 }

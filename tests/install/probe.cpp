@@ -6,7 +6,7 @@
 //                              the question folder label's text and place in
 //                              the window, and saves a picture of the label
 
-#include "game/Pimukaro_Main.h"
+#include "form/Pimukaro_Main.h"
 #include "platform/controls/textlabel.h"
 #include "platform/fonts.h"
 #include "platform/sound.h"

@@ -2,7 +2,8 @@
 # Installs the game (stripped, as a package is) into a scratch prefix and checks the installed tree: the
 # desktop entry and metainfo validate, every theme icon is a PNG of its size,
 # nothing refers to the build folder, the tree still finds its data after it
-# is moved, and the menu entry starts the game in the user's own play folder.
+# is moved, and the menu entry of the tree installed with its own prefix
+# starts the game in the user's own play folder.
 # usage: tree.sh BUILD-DIR PROBE
 source "$(dirname "$0")/../e2e/lib.sh"
 source "$(dirname "$0")/launcher.sh"
@@ -32,11 +33,11 @@ holders=$(grep -rlF "$BUILD" "$ROOT" || true)
 [ -z "$holders" ] || fail "these installed files hold the build folder's path: $holders"
 
 # Moved elsewhere, the tree finds its sounds in its own share/pimukaro.
-mv "$ROOT" "$WORK/moved"
-ROOT="$WORK/moved"
-(cd / && QT_QPA_PLATFORM=offscreen "$PROBE" datadir "$ROOT/games") >"$WORK/sounds.txt" 2>&1 ||
+cp -a "$ROOT" "$WORK/moved"
+MOVED="$WORK/moved"
+(cd / && QT_QPA_PLATFORM=offscreen "$PROBE" datadir "$MOVED/games") >"$WORK/sounds.txt" 2>&1 ||
     fail "the moved tree does not find its sounds: $(cat "$WORK/sounds.txt")"
-grep -qx "$ROOT/share/pimukaro/Atari.wav" "$WORK/sounds.txt" || fail "sounds found at $(cat "$WORK/sounds.txt")"
+grep -qx "$MOVED/share/pimukaro/Atari.wav" "$WORK/sounds.txt" || fail "sounds found at $(cat "$WORK/sounds.txt")"
 
 # The author's tool lies beside the game and finds nothing wrong with the
 # installed sample folders.

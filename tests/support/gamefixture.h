@@ -5,7 +5,7 @@
 #include "recordingspeaker.h"
 #include "scripteduser.h"
 
-#include "game/Pimukaro_Main.h"
+#include "form/Pimukaro_Main.h"
 
 #include <QTemporaryDir>
 #include <memory>

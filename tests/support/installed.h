@@ -1,12 +1,13 @@
 #pragma once
 
 #include "platform/seam.h"
+#include "rules/diskseam.h"
 
 #include <type_traits>
 #include <utility>
 
 // Owns a test double and puts it in the place of the real clock, user or
-// speaker for its lifetime; the real one is back afterwards.
+// speaker, or of the real disk, for its lifetime; the real one is back afterwards.
 template <class Double> class Installed
 {
 public:
@@ -30,6 +31,8 @@ private:
             Platform::setClock(replacement);
         else if constexpr (std::is_base_of_v<Platform::User, Double>)
             Platform::setUser(replacement);
+        else if constexpr (std::is_base_of_v<Platform::Disk, Double>)
+            Platform::setDisk(replacement);
         else {
             static_assert(std::is_base_of_v<Platform::Speaker, Double>, "not a seam double");
             Platform::setSpeaker(replacement);

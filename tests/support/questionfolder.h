@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/constants.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QString>
@@ -12,7 +14,7 @@ enum class Kind { Bitmap, Jpeg };
 // Writes <dir>/<name>_A.<ext> and <name>_B.<ext>: plain pictures of the given
 // colours, 350 x 350 unless told otherwise.
 void addPictures(const QString &dir, const QString &name, Kind kind = Kind::Bitmap, const QColor &a = Qt::green,
-                 const QColor &b = Qt::yellow, int size = 350);
+                 const QColor &b = Qt::yellow, int size = PictureSide);
 void writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);
 } // namespace QuestionFolder
