@@ -38,6 +38,13 @@ const std::vector<Budget> &budgets()
         { "BM_MakerCircleDragFrame", "", "maker: circle drag, one frame", "ms", 16, 2 },
         { "BM_MakerTwoPhotos48Mp", "", "maker: two 48-megapixel photos to circles shown", "ms", -1, 0 },
         { "BM_MakerTwoPhotos48Mp", "added_MB", "  memory added with both photos open", "MB", -1, 0 },
+        { "BM_PlantMake12Mp", "", "author: make from one 12-megapixel photo", "ms", 1000, 0 },
+        { "BM_PlantMake350", "", "author: make from one 350 x 350 photo", "ms", 300, 0 },
+        { "BM_PlantScenes", "made_share", "author: scenes given all 5 planted differences", "", -1, 3 },
+        { "BM_PlantScenes", "visible_share", "author: planted changes seen at a glance", "", -1, 3 },
+        { "BM_PlantScenes", "outside_px", "author: planted pixels outside the circles", "", 0, 0 },
+        { "BM_PlantScenes", "seam", "author: new edges along removed things' fill", "", -1, 2 },
+        { "BM_PlantScenes", "exact_share", "author: planted questions propose matches", "", -1, 3 },
     };
     return table;
 }
