@@ -169,7 +169,7 @@ private slots:
         QTest::addColumn<int>("limit");
         QTest::newRow("none") << 0 << 30;
         QTest::newRow("three") << 3 << 60;
-        QTest::newRow("nine") << 9 << 120;
+        QTest::newRow("nine") << 9 << 180;
         QTest::newRow("ten") << 10 << 180;
         QTest::newRow("many") << 40 << 300;
     }

@@ -40,6 +40,8 @@
 #include <QTest>
 #include <QUndoStack>
 
+#include <algorithm>
+
 #include <unistd.h>
 
 using Author::Circle;
@@ -157,6 +159,49 @@ private slots:
         QCOMPARE(m_window->limitBox()->currentText(), QStringLiteral("40"));
         QVERIFY(m_window->viewB()->circleItem(0));
         QVERIFY(m_window->squareFrame()->isVisible());
+    }
+
+    // One photo dropped: its middle becomes A, differences are planted into B
+    // (five asked, as many as the photo has things for), each inside its
+    // circle; other differences, and one put back.
+    void oneDroppedPhotoGetsPlantedDifferences()
+    {
+        dropFiles(m_window.get(), {m_photoB});
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->draft()->isEmpty() && !m_window->isBusy(), WaitForWork);
+        const Maker::Draft *draft = m_window->draft();
+        const std::size_t planted = draft->circles().size();
+        QVERIFY(planted >= 1 && planted <= 5);
+        for (int y = 0; y < 350; ++y)
+            for (int x = 0; x < 350; ++x)
+                if (draft->a().pixel(x, y) != draft->b().pixel(x, y)) {
+                    const bool inside = std::any_of(draft->circles().begin(), draft->circles().end(),
+                        [&](const Circle &c) { return Author::hits(c, x, y); });
+                    QVERIFY2(inside, qPrintable(QStringLiteral("(%1, %2) changed outside every circle").arg(x).arg(y)));
+                }
+        const QImage firstB = draft->b();
+        m_window->action(QStringLiteral("otherDifferences"))->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isBusy(), WaitForWork);
+        QVERIFY(draft->b() != firstB);
+        QCOMPARE(m_window->undoStack()->count(), 1);
+
+        // 元に戻す from the circle's menu: its change and its circle are gone.
+        const Circle first = draft->circles().front();
+        const std::size_t beforeBack = draft->circles().size();
+        QTimer::singleShot(0, [] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction *action : menu->actions())
+                if (action->text() == QStringLiteral("元に戻す（A と同じにする）"))
+                    menu->setActiveAction(action);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        QWidget *viewport = m_window->viewB()->viewport();
+        const QPoint at = m_window->viewB()->viewportPointOf(first.x, first.y);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
+        QApplication::sendEvent(viewport, &event);
+        QCOMPARE(draft->circles().size(), beforeBack - 1);
+        QCOMPARE(draft->b().pixel(first.x, first.y), draft->a().pixel(first.x, first.y));
+        QCOMPARE(m_window->undoStack()->count(), 2);
     }
 
     void aDropOfThreeFilesIsNotTaken()

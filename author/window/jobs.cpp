@@ -3,6 +3,7 @@
 #include "author/window/jobs.h"
 
 #include "author/finder.h"
+#include "author/limit.h"
 #include "author/make.h"
 #include "rules/constants.h"
 #include "author/question.h"
@@ -88,14 +89,51 @@ MadeQuestion questionFromTwoPhotos(const QImage &photoA, const QImage &photoB, c
     return made;
 }
 
+namespace {
+MadeQuestion fromPlanting(const QImage &a, const Author::Planting &planting)
+{
+    MadeQuestion made {a, planting.b, {}, planting.problem, planting.cancelled, {}};
+    for (const Author::PlantedChange &change : planting.changes) {
+        made.circles.push_back(change.circle);
+        made.kinds.push_back(change.kind);
+    }
+    return made;
+}
+
+Author::Planting plantingOf(const QImage &b, const std::vector<Author::Circle> &circles,
+    const std::vector<Author::ChangeKind> &kinds)
+{
+    Author::Planting planting {b, {}, {}, false};
+    for (std::size_t i = 0; i < circles.size(); ++i)
+        planting.changes.push_back({circles[i], i < kinds.size() ? kinds[i] : Author::ChangeKind::Added});
+    return planting;
+}
+} // namespace
+
+MadeQuestion questionFromOnePhoto(const QImage &photo, const QRect &square, int count, quint64 seed,
+    const std::atomic_bool *cancel)
+{
+    const QImage a = cutSquare(photo, square);
+    if (cancelled(cancel))
+        return MadeQuestion {{}, {}, {}, {}, true, {}};
+    return fromPlanting(a, Author::plantDifferences(a, count, seed, cancel));
+}
+
+MadeQuestion replantOne(const QImage &a, const QImage &b, const std::vector<Author::Circle> &circles,
+    const std::vector<Author::ChangeKind> &kinds, int index, quint64 seed)
+{
+    return fromPlanting(a, Author::replantOne(a, plantingOf(b, circles, kinds), index, seed));
+}
+
+MadeQuestion putBack(const QImage &a, const QImage &b, const std::vector<Author::Circle> &circles,
+    const std::vector<Author::ChangeKind> &kinds, int index)
+{
+    return fromPlanting(a, Author::putBack(a, plantingOf(b, circles, kinds), index));
+}
+
 int suggestedLimit(const std::vector<Author::Circle> &circles)
 {
-    // Thirty seconds to look, then ten for each difference, as a choice.
-    const int wanted = 30 + 10 * int(circles.size());
-    for (const QString &choice : TimeChoices())
-        if (choice.toInt() >= wanted)
-            return choice.toInt();
-    return TimeChoices().last().toInt();
+    return Author::suggestedLimit(circles);
 }
 
 } // namespace Maker::Jobs

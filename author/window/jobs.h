@@ -3,6 +3,7 @@
 #pragma once
 
 #include "author/circle.h"
+#include "author/plant.h"
 
 #include <QImage>
 #include <QRect>
@@ -33,11 +34,23 @@ struct MadeQuestion
     std::vector<Author::Circle> circles;
     QString problem; // said to the grown-up; the pictures may still be there
     bool cancelled = false;
+    std::vector<Author::ChangeKind> kinds; // of each circle, when planted
 };
 
 // Two photos of one place: the square of each cut out, the differences found.
 MadeQuestion questionFromTwoPhotos(const QImage &photoA, const QImage &photoB, const QRect &square,
     const std::atomic_bool *cancel);
+
+// One photo: its square cut out, `count` differences planted with the seed.
+MadeQuestion questionFromOnePhoto(const QImage &photo, const QRect &square, int count, quint64 seed,
+    const std::atomic_bool *cancel);
+
+// A planted question on the table: one difference made anew, or put back as
+// in A (its circle gone). Kinds unknown (drawn by hand) count as added.
+MadeQuestion replantOne(const QImage &a, const QImage &b, const std::vector<Author::Circle> &circles,
+    const std::vector<Author::ChangeKind> &kinds, int index, quint64 seed);
+MadeQuestion putBack(const QImage &a, const QImage &b, const std::vector<Author::Circle> &circles,
+    const std::vector<Author::ChangeKind> &kinds, int index);
 
 // One of the game's 13 time choices for these circles.
 int suggestedLimit(const std::vector<Author::Circle> &circles);

@@ -36,6 +36,9 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRandomGenerator>
+#include <QSpinBox>
+#include <QMenu>
 #include <QStatusBar>
 #include <QTimer>
 #include <QUndoStack>
@@ -72,7 +75,12 @@ MainWindow::MainWindow(QWidget *parent)
     , m_busy(new BusyBar)
     , m_flicker(new QTimer(this))
     , m_work(new PhotoWork(this))
+    , m_count(new QSpinBox)
 {
+    m_count->setRange(Author::FewestPlanted, Author::MostPlanted);
+    m_count->setValue(Author::DefaultPlanted);
+    m_count->setToolTip(QStringLiteral("写真 1 枚から作るときの違いの数"));
+    m_count->setEnabled(false);
     setWindowTitle(QStringLiteral("ぴむかろ もんだいづくり"));
     setAcceptDrops(true);
 
@@ -143,6 +151,11 @@ MainWindow::MainWindow(QWidget *parent)
         [this](int index) { m_undo->push(new RemoveCircleCommand(m_draft, index)); });
     connect(m_viewB, &AnswerView::changeRequested, this, [this](int index, const Author::Circle &after, bool nudge) {
         m_undo->push(new ChangeCircleCommand(m_draft, index, after, nudge));
+    });
+    connect(m_viewB, &AnswerView::circleMenuRequested, this, &MainWindow::offerPlantedChanges);
+    connect(m_count, &QSpinBox::editingFinished, this, [this] {
+        if (m_work->photos() && m_work->photos()->count != m_count->value())
+            plantAgain();
     });
     connect(m_viewB, &AnswerView::selectionChanged, this, [this](int index) {
         m_actions.value(QStringLiteral("delete"))->setEnabled(index >= 0);
@@ -223,14 +236,67 @@ void MainWindow::startFromPhotos(const QStringList &files)
 {
     if (isBusy())
         return;
-    if (files.size() != 2) {
+    if (files.size() != 1 && files.size() != 2) {
         QMessageBox::information(this, windowTitle(),
-            QStringLiteral("同じ場所から撮った写真を 2 枚（変える前と後）選んでください。"));
+            QStringLiteral("写真を 1 枚（違いをこちらで作ります）か、同じ場所から撮った 2 枚（変える前と後）を選んでください。"));
         return;
     }
     togglePlay(false);
-    m_busy->start(QStringLiteral("写真を読んで違いを探しています…"));
-    m_work->start(files);
+    m_busy->start(files.size() == 1 ? QStringLiteral("写真を読んで違いを作っています…")
+                                    : QStringLiteral("写真を読んで違いを探しています…"));
+    m_work->start(files, m_count->value(), newSeed());
+}
+
+quint64 MainWindow::newSeed()
+{
+    return QRandomGenerator::global()->generate64();
+}
+
+void MainWindow::plantAgain()
+{
+    if (!m_work->onePhoto() || isBusy())
+        return;
+    m_busy->start(QStringLiteral("違いを作っています…"));
+    m_work->plantAgain(m_count->value(), newSeed());
+}
+
+// The kinds of the circles on the table, as they were planted.
+std::vector<Author::ChangeKind> MainWindow::kindsOfCircles() const
+{
+    std::vector<Author::ChangeKind> kinds;
+    for (const Author::Circle &circle : m_draft->circles()) {
+        const auto planted = std::find(m_planted.begin(), m_planted.end(), circle);
+        kinds.push_back(planted == m_planted.end() ? Author::ChangeKind::Added
+                                                   : m_plantedKinds[std::size_t(planted - m_planted.begin())]);
+    }
+    return kinds;
+}
+
+void MainWindow::remember(const Jobs::MadeQuestion &made)
+{
+    for (std::size_t i = 0; i < made.kinds.size(); ++i) {
+        m_planted.push_back(made.circles[i]);
+        m_plantedKinds.push_back(made.kinds[i]);
+    }
+}
+
+void MainWindow::offerPlantedChanges(int index, QMenu *menu)
+{
+    if (!m_work->onePhoto() || m_photoFiles != m_work->photos()->files)
+        return;
+    menu->addAction(QStringLiteral("この違いを作り直す"), this, [this, index] {
+        const Jobs::MadeQuestion made = Jobs::replantOne(m_draft->a(), m_draft->b(), m_draft->circles(), kindsOfCircles(), index, newSeed());
+        remember(made);
+        m_undo->push(new ReplaceQuestionCommand(m_draft, made.a, made.b, made.circles, m_draft->limit(),
+            QStringLiteral("違い %1 を作り直す").arg(index + 1)));
+        if (!made.problem.isEmpty())
+            say(made.problem);
+    });
+    menu->addAction(QStringLiteral("元に戻す（A と同じにする）"), this, [this, index] {
+        const Jobs::MadeQuestion made = Jobs::putBack(m_draft->a(), m_draft->b(), m_draft->circles(), kindsOfCircles(), index);
+        m_undo->push(new ReplaceQuestionCommand(m_draft, made.a, made.b, made.circles, m_draft->limit(),
+            QStringLiteral("違い %1 を元に戻す").arg(index + 1)));
+    });
 }
 
 void MainWindow::photosMade(const PhotoWork::Result &result)
@@ -254,14 +320,17 @@ void MainWindow::photosMade(const PhotoWork::Result &result)
     }
     m_frame->setSquare(QRectF(m_photoView->pictureOrigin() + QPointF(result.square.topLeft()) * m_photoScale,
         QSizeF(result.square.size()) * m_photoScale));
+    remember(result.made);
+    m_actions.value(QStringLiteral("otherDifferences"))->setEnabled(result.files.size() == 1);
+    m_count->setEnabled(result.files.size() == 1);
     if (newPhotos) {
         showQuestion(result.made);
         return;
     }
-    // Another part of the same photos: one step, undone like any other.
+    // Another part of the same photos, or other differences: one step, undone like any other.
     const Jobs::MadeQuestion &made = result.made;
     m_undo->push(new ReplaceQuestionCommand(m_draft, made.a, made.b, made.circles, Jobs::suggestedLimit(made.circles),
-        QStringLiteral("写真の別の部分にする")));
+        result.files.size() == 1 ? QStringLiteral("違いを作り直す") : QStringLiteral("写真の別の部分にする")));
     say(made.problem.isEmpty() ? QStringLiteral("違いが %1 か所見つかりました。").arg(made.circles.size()) : made.problem);
 }
 
@@ -284,6 +353,8 @@ bool MainWindow::openQuestion(const QString &folder, const QString &name)
     }
     togglePlay(false);
     m_photoFiles.clear();
+    m_actions.value(QStringLiteral("otherDifferences"))->setEnabled(false);
+    m_count->setEnabled(false);
     m_frame->setVisible(false);
     m_photoView->setPicture(QImage());
     m_undo->clear();

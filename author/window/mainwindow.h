@@ -12,6 +12,8 @@ class QAction;
 class QComboBox;
 class QDockWidget;
 class QListWidget;
+class QMenu;
+class QSpinBox;
 class QTimer;
 class QUndoStack;
 
@@ -71,6 +73,11 @@ private:
     void saveAs();
     bool maySetAside();
     void photosMade(const PhotoWork::Result &result);
+    static quint64 newSeed();
+    void plantAgain();
+    std::vector<Author::ChangeKind> kindsOfCircles() const;
+    void remember(const Jobs::MadeQuestion &made);
+    void offerPlantedChanges(int index, QMenu *menu);
     void showQuestion(const Jobs::MadeQuestion &made);
     void picturesChanged();
     void circlesChanged();
@@ -96,6 +103,11 @@ private:
     QHash<QString, QAction *> m_actions;
 
     PhotoWork *m_work;
+    QSpinBox *m_count; // differences to plant in one photo
+    // Circles as they were planted, with their kinds: what a change made anew
+    // should differ from.
+    std::vector<Author::Circle> m_planted;
+    std::vector<Author::ChangeKind> m_plantedKinds;
     QStringList m_photoFiles; // of the question on the table, when made from photos
     double m_photoScale = 1.0; // the frame view's length of one photo pixel
     PictureView *m_photoView = nullptr;

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTimer>
+#include <QSpinBox>
 #include <QToolBar>
 #include <QUndoStack>
 
@@ -30,6 +31,11 @@ void MainWindow::makeActions()
     add(QStringLiteral("newTwo"), QStringLiteral("新しく: 写真 2 枚から(&N)…"), QStringLiteral("document-new"),
         [this] { newFromPhotos(2); })
         ->setShortcut(QKeySequence::New);
+    add(QStringLiteral("newOne"), QStringLiteral("新しく: 写真 1 枚から(&1)…"), QStringLiteral("document-new"),
+        [this] { newFromPhotos(1); });
+    add(QStringLiteral("otherDifferences"), QStringLiteral("ほかの違いにする(&H)"), QStringLiteral("view-refresh"),
+        [this] { plantAgain(); })
+        ->setEnabled(false);
     add(QStringLiteral("open"), QStringLiteral("開く(&O)…"), QStringLiteral("document-open"), [this] { openDialog(); })
         ->setShortcut(QKeySequence::Open);
     add(QStringLiteral("save"), QStringLiteral("保存(&S)"), QStringLiteral("document-save"), [this] { save(); })
@@ -98,8 +104,9 @@ void MainWindow::makeActions()
 void MainWindow::makeMenus()
 {
     // Short words on the toolbar; the menus say it in full.
-    const std::pair<const char *, QString> shortNames[] = {{"newTwo", QStringLiteral("新しく")},
-        {"open", QStringLiteral("開く")}, {"save", QStringLiteral("保存")}, {"undo", QStringLiteral("元に戻す")},
+    const std::pair<const char *, QString> shortNames[] = {{"newTwo", QStringLiteral("写真 2 枚")},
+        {"open", QStringLiteral("開く")}, {"newOne", QStringLiteral("写真 1 枚")},
+        {"otherDifferences", QStringLiteral("ほかの違い")}, {"save", QStringLiteral("保存")}, {"undo", QStringLiteral("元に戻す")},
         {"redo", QStringLiteral("やり直す")}, {"delete", QStringLiteral("円を消す")},
         {"compare", QStringLiteral("見比べる")}, {"changes", QStringLiteral("変化だけ")},
         {"play", QStringLiteral("遊んでみる")}};
@@ -107,7 +114,7 @@ void MainWindow::makeMenus()
         m_actions.value(QLatin1String(name))->setIconText(text);
     const auto a = [this](const char *name) { return m_actions.value(QLatin1String(name)); };
     QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    file->addActions({a("newTwo"), a("open")});
+    file->addActions({a("newOne"), a("newTwo"), a("open")});
     file->addSeparator();
     file->addActions({a("save"), a("saveAs")});
     file->addSeparator();
@@ -121,16 +128,22 @@ void MainWindow::makeMenus()
     view->addSeparator();
     view->addActions({a("compare"), a("changes")});
     QMenu *question = menuBar()->addMenu(QStringLiteral("もんだい(&Q)"));
+    question->addAction(a("otherDifferences"));
+    question->addSeparator();
     question->addAction(a("play"));
 
     QToolBar *tools = addToolBar(QStringLiteral("ツールバー"));
     tools->setObjectName(QStringLiteral("tools"));
     tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    tools->addActions({a("newTwo"), a("open"), a("save")});
+    tools->addActions({a("newOne"), a("newTwo"), a("open"), a("save")});
     tools->addSeparator();
     tools->addActions({a("undo"), a("redo"), a("delete")});
     tools->addSeparator();
     tools->addActions({a("compare"), a("changes")});
+    tools->addSeparator();
+    tools->addWidget(new QLabel(QStringLiteral(" 違いの数: ")));
+    tools->addWidget(m_count);
+    tools->addAction(a("otherDifferences"));
     tools->addSeparator();
     tools->addWidget(new QLabel(QStringLiteral(" 制限時間: ")));
     tools->addWidget(m_limit);

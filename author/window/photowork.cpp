@@ -18,11 +18,23 @@ PhotoWork::~PhotoWork()
     m_watcher.waitForFinished();
 }
 
-void PhotoWork::start(const QStringList &files)
+void PhotoWork::start(const QStringList &files, int count, quint64 seed)
 {
     auto result = std::make_shared<Result>();
     result->files = files;
+    result->count = count;
+    result->seed = seed;
     run(result, true);
+}
+
+void PhotoWork::plantAgain(int count, quint64 seed)
+{
+    if (!onePhoto())
+        return;
+    auto result = std::make_shared<Result>(*m_last);
+    result->count = count;
+    result->seed = seed;
+    run(result, false);
 }
 
 void PhotoWork::cutAgain(const QRect &square)
@@ -47,7 +59,16 @@ void PhotoWork::run(std::shared_ptr<Result> result, bool readFirst)
     m_cancel = std::make_shared<std::atomic_bool>(false);
     m_pending = result;
     m_watcher.setFuture(QtConcurrent::run([result, readFirst, cancel = m_cancel] {
-        if (readFirst) {
+        if (readFirst && result->files.size() == 1) {
+            QString why;
+            const std::optional<QImage> photo = Jobs::readPhoto(result->files.at(0), why);
+            if (!photo) {
+                result->problem = why;
+                return;
+            }
+            result->photoA = *photo;
+            result->square = Jobs::defaultSquare(photo->size());
+        } else if (readFirst) {
             // Both photos at once: each decode keeps one core busy.
             QString whyB;
             QFuture<std::optional<QImage>> readingB
@@ -65,7 +86,11 @@ void PhotoWork::run(std::shared_ptr<Result> result, bool readFirst)
             result->photoB = *b;
             result->square = Jobs::defaultSquare(a->size());
         }
-        result->made = Jobs::questionFromTwoPhotos(result->photoA, result->photoB, result->square, cancel.get());
+        if (cancel->load())
+            return;
+        result->made = result->files.size() == 1
+            ? Jobs::questionFromOnePhoto(result->photoA, result->square, result->count, result->seed, cancel.get())
+            : Jobs::questionFromTwoPhotos(result->photoA, result->photoB, result->square, cancel.get());
     }));
 }
 

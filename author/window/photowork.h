@@ -27,6 +27,8 @@ public:
         QImage photoA;
         QImage photoB;
         QRect square; // in photo A's pixels
+        int count = Author::DefaultPlanted; // with one photo: the differences planted
+        quint64 seed = 1;
         Jobs::MadeQuestion made;
         QString problem; // a photo could not be read
     };
@@ -34,10 +36,14 @@ public:
     explicit PhotoWork(QObject *parent = nullptr);
     ~PhotoWork() override;
 
-    // Reads both photos (at once) and makes the question from their middle.
-    void start(const QStringList &files);
+    // Reads one photo (and plants `count` differences) or two (at once, and
+    // finds theirs), and makes the question from their middle.
+    void start(const QStringList &files, int count, quint64 seed);
     // Another square of the photos last made into a question.
     void cutAgain(const QRect &square);
+    // One photo: other differences, or another number of them.
+    void plantAgain(int count, quint64 seed);
+    bool onePhoto() const { return m_last && m_last->files.size() == 1; }
     void cancel();
 
     // From the start until the result is delivered.
