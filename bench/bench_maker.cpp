@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The pimukaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The question maker's window: shown, two photos dropped to circles shown,
+// The question maker's window: shown, two photos (or one) to circles shown,
 // a circle dragged frame by frame, and the memory two 48-megapixel photos take.
 
 #include "author/window/answerview.h"
@@ -95,7 +95,7 @@ void BM_MakerShown(benchmark::State &state)
     }
 }
 
-void photosToCircles(benchmark::State &state, QSize size, const char *name)
+void photosToCircles(benchmark::State &state, QSize size, const char *name, bool onePhoto = false)
 {
     const QString folder = makerFolder();
     const QString a = folder + QString::fromLatin1(name) + QStringLiteral("-a.jpg");
@@ -113,7 +113,7 @@ void photosToCircles(benchmark::State &state, QSize size, const char *name)
         QCoreApplication::processEvents();
         const long before = residentKilobytes();
         const auto started = Clock::now();
-        window.startFromPhotos({a, b});
+        window.startFromPhotos(onePhoto ? QStringList {a} : QStringList {a, b});
         if (!waitForQuestion(window)) {
             state.SkipWithError("the photos never became a question");
             return;
@@ -128,6 +128,12 @@ void photosToCircles(benchmark::State &state, QSize size, const char *name)
 void BM_MakerTwoPhotos12Mp(benchmark::State &state)
 {
     photosToCircles(state, {4000, 3000}, "12mp");
+}
+
+// One photo: read, its middle cut, five differences planted.
+void BM_MakerOnePhoto12Mp(benchmark::State &state)
+{
+    photosToCircles(state, {4000, 3000}, "12mp", true);
 }
 
 void BM_MakerTwoPhotos48Mp(benchmark::State &state)
@@ -171,5 +177,6 @@ void BM_MakerCircleDragFrame(benchmark::State &state)
 
 BENCHMARK(BM_MakerShown)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
 BENCHMARK(BM_MakerTwoPhotos12Mp)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
+BENCHMARK(BM_MakerOnePhoto12Mp)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
 BENCHMARK(BM_MakerCircleDragFrame)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(BM_MakerTwoPhotos48Mp)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);

@@ -35,6 +35,7 @@ const std::vector<Budget> &budgets()
         { "BM_AuthorHardPairsAccuracy", "recall", "author: recall on harder photo-like pairs", "", -1, 3 },
         { "BM_MakerShown", "", "maker: window built and painted", "ms", 300, 0 },
         { "BM_MakerTwoPhotos12Mp", "", "maker: two 12-megapixel photos to circles shown", "ms", 1500, 0 },
+        { "BM_MakerOnePhoto12Mp", "", "maker: one 12-megapixel photo to a made question", "ms", 1500, 0 },
         { "BM_MakerCircleDragFrame", "", "maker: circle drag, one frame", "ms", 16, 2 },
         { "BM_MakerTwoPhotos48Mp", "", "maker: two 48-megapixel photos to circles shown", "ms", -1, 0 },
         { "BM_MakerTwoPhotos48Mp", "added_MB", "  memory added with both photos open", "MB", -1, 0 },
