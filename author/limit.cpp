@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "author/limit.h"
 
-#include "game/answerlines.h"
+#include "rules/answerlines.h"
+#include "rules/circles.h"
 
 namespace Author {
 
