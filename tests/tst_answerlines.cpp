@@ -121,7 +121,7 @@ private slots:
     }
 
     // An answer file's lines: one answer line per circle, then the limit.
-    void AnswerFileLines()
+    void answerFileLines()
     {
         QCOMPARE(AnswerFileLines({{120, 85, 20}, {301, 240, 14}}, 60),
             (QStringList {QStringLiteral("120  85   20   "), QStringLiteral("301  240  14   "), QStringLiteral("60")}));
