@@ -2,11 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "author/makeone.h"
 
-#include "author/photo.h"
-#include "author/square.h"
-#include "author/writequestion.h"
+#include "author/interimphoto.h"
 #include "author/limit.h"
 #include "rules/answerlines.h"
+#include "rules/circles.h"
 #include "rules/questionfiles.h"
 #include "rules/files.h"
 
@@ -138,22 +137,18 @@ Outcome makeFromOnePhoto(const OnePhotoRequest &request)
         return outcome.fail(say(QStringLiteral("フォルダ %1 がありません。").arg(question.folder)));
 
     QString why;
-    QSize full;
-    const std::optional<QImage> photo = readPhoto(request.photo, why, &full);
+    const std::optional<QImage> photo = Interim::readPhoto(request.photo, why);
     if (!photo)
         return outcome.fail(say(why));
-    // The square is named in the photo's own pixels; the photo may have been
-    // read at a reduced size.
-    const QRect named = request.square.value_or(defaultSquare(full));
-    if (!QRect(QPoint(0, 0), full).contains(named))
+    const QRect square = request.square.value_or(Interim::defaultSquare(photo->size()));
+    if (!photo->rect().contains(square))
         return outcome.fail(say(QStringLiteral("正方形（左 %1、上 %2、一辺 %3）が写真（%4 x %5）からはみ出しています。")
-                                    .arg(named.x())
-                                    .arg(named.y())
-                                    .arg(named.width())
-                                    .arg(full.width())
-                                    .arg(full.height())));
-    const QRect square = squareInReadPhoto(named, full, photo->size());
-    const QImage a = cutSquare(*photo, square);
+                                    .arg(square.x())
+                                    .arg(square.y())
+                                    .arg(square.width())
+                                    .arg(photo->width())
+                                    .arg(photo->height())));
+    const QImage a = Interim::cutSquare(*photo, square);
 
     const quint64 seed = request.seed.value_or(QRandomGenerator::system()->bounded(SeedsPicked));
     const Planting planting = plantDifferences(a, request.differences, seed);
@@ -164,17 +159,9 @@ Outcome makeFromOnePhoto(const OnePhotoRequest &request)
     for (const PlantedChange &change : planting.changes)
         circles.push_back(change.circle);
     const int limit = request.limit.value_or(suggestedLimit(circles));
-    // One photo makes a whole question: any file of that name stops it.
-    QStringList there = existingPictures(question);
-    if (const QString answers = AnswerFileOf(question.folder, question.name); Platform::fileExists(answers))
-        there << Platform::fileNameOf(answers);
-    if (!there.isEmpty())
-        return outcome.fail(say(QStringLiteral("その名前のファイル（%1）がもうあります。別の名前にしてください。")
-                                    .arg(there.join(QStringLiteral("、")))
-            + nothing));
-    if (const QString problem = writeQuestion(question, a, planting.b, circles, limit, {request.bitmap, false});
+    if (const QString problem = Interim::writeQuestion(question, a, planting.b, circles, limit, {request.bitmap, false});
         !problem.isEmpty())
-        return outcome.fail(say(problem));
+        return outcome.fail(say(problem + nothing));
 
     const QString extension = request.bitmap ? QStringLiteral("bmp") : QStringLiteral("jpg");
     outcome.tell(say(QStringLiteral("%1_A.%2 と %1_B.%2 と %3 を作りました（違い %4 か所、制限時間 %5 秒、シード %6）。")

@@ -13,16 +13,20 @@
 #include "author/limit.h"
 #include "authorpairs.h"
 #include "rules/answerlines.h"
+#include "rules/circles.h"
 #include "rules/linefile.h"
 #include "plantscenes.h"
-#include "support/fillingdisk.h"
-#include "support/installed.h"
 
 #include <QDir>
 #include <QImageWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "support/fillingdisk.h"
+#include "support/installed.h"
+
+#include <optional>
 
 using namespace AuthorPairs;
 
@@ -265,9 +269,10 @@ private slots:
         QFETCH(QStringList, options);
         QFETCH(QString, prepare);
         QFETCH(QString, message);
+        // A disk that fills up after 1000 bytes, for the run below only.
         std::optional<Installed<FillingDisk>> fullDisk;
         if (prepare == QStringLiteral("full"))
-            fullDisk.emplace(1000); // far less than a picture
+            fullDisk.emplace(1000);
         else if (prepare.endsWith(QLatin1Char('/')))
             QDir(m_folder).mkdir(prepare.chopped(1));
         else if (!prepare.isEmpty())
