@@ -2,6 +2,7 @@
 
 #include "author/circle.h"
 #include "author/finder.h"
+#include "author/jpegdamage.h"
 #include "author/question.h"
 #include "rules/answerlines.h"
 #include "rules/constants.h"
@@ -10,6 +11,8 @@
 #include "rules/files.h"
 #include "rules/linefile.h"
 #include "rules/textconv.h"
+
+#include <QFile>
 
 #include <algorithm>
 #include <optional>
@@ -66,13 +69,23 @@ private:
             return std::nullopt;
         }
         for (const auto &[label, image] : {std::pair {"A", &pictures.a}, std::pair {"B", &pictures.b}}) {
-            if (image->width() != PictureSide || image->height() != PictureSide) {
+            if (!isQuestionSized(image->size())) {
                 problem(QStringLiteral("絵 %1 の大きさが %2 x %3 です。350 x 350 にしてください。")
                             .arg(QLatin1String(label))
                             .arg(image->width())
                             .arg(image->height()));
             }
         }
+        for (const QString &fileName : {pictures.fileA, pictures.fileB})
+            if (fileName.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive)) {
+                QFile file(fileName);
+                const QString damage = file.open(QIODevice::ReadOnly) ? jpegDamage(file.readAll()) : QString();
+                if (!damage.isEmpty()) {
+                    problem(QStringLiteral("絵 %1 のファイルが壊れています（%2）。ゲームでは壊れたところが灰色などで出ます。絵を作り直してください。")
+                                .arg(Platform::fileNameOf(fileName), damage));
+                    m_damaged = true;
+                }
+            }
         if (pictures.a.size() != pictures.b.size()) {
             problem(QStringLiteral("絵 A（%1 x %2）と絵 B（%3 x %4）の大きさが違います。")
                         .arg(pictures.a.width())
@@ -175,6 +188,9 @@ private:
                     problem(QStringLiteral("答えファイルの %1 行目と %2 行目の円が重なっています。")
                                 .arg(answers[i].number)
                                 .arg(answers[j].number));
+        // A damaged picture differs where it is damaged: nothing to learn there.
+        if (m_damaged)
+            return;
         for (const Circle &found : findDifferences(pictures.a, pictures.b)) {
             const bool covered = std::any_of(answers.begin(), answers.end(),
                 [&](const AnswerLine &answer) { return hits(answer.circle, found.x, found.y); });
@@ -202,6 +218,7 @@ private:
     QString m_folder;
     QString m_name;
     std::vector<Finding> &m_findings;
+    bool m_damaged = false;
 };
 
 // The names the catalogue lists, bitmaps first, as the game builds it.

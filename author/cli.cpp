@@ -7,6 +7,8 @@
 #include "author/question.h"
 #include "rules/answerlines.h"
 
+#include <QRect>
+
 #include <optional>
 
 namespace Author {
@@ -31,9 +33,33 @@ struct Parsed
     bool force = false;
     bool bitmap = false;
     int limit = DefaultLimit;
+    std::optional<QRect> square;
 };
 
-std::optional<Parsed> parse(const QStringList &words, const QStringList &flags, bool takesLimit, QString &why)
+// No photo comes near this many pixels a side; larger numbers could only
+// overflow the rectangle's arithmetic.
+constexpr int LargestPhotoSide = 1 << 20;
+
+// X,Y,SIDE: three whole numbers, the side above 0.
+std::optional<QRect> squareOf(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 3)
+        return std::nullopt;
+    int numbers[3];
+    for (int i = 0; i < 3; ++i) {
+        bool ok = false;
+        numbers[i] = parts[i].trimmed().toInt(&ok);
+        if (!ok || numbers[i] < 0 || numbers[i] > LargestPhotoSide)
+            return std::nullopt;
+    }
+    if (numbers[2] <= 0)
+        return std::nullopt;
+    return QRect(numbers[0], numbers[1], numbers[2], numbers[2]);
+}
+
+std::optional<Parsed> parse(const QStringList &words, const QStringList &flags, bool takesLimit, QString &why,
+    bool takesSquare = false)
 {
     Parsed parsed;
     for (qsizetype i = 0; i < words.size(); ++i) {
@@ -50,6 +76,13 @@ std::optional<Parsed> parse(const QStringList &words, const QStringList &flags, 
                 return std::nullopt;
             }
             parsed.limit = *seconds;
+            ++i;
+        } else if (word == QStringLiteral("--square") && takesSquare) {
+            parsed.square = i + 1 < words.size() ? squareOf(words[i + 1]) : std::nullopt;
+            if (!parsed.square) {
+                why = QStringLiteral("--square には写真 A の四角を X,Y,辺の長さ（ピクセル）で付けてください。例: --square 600,200,1500");
+                return std::nullopt;
+            }
             ++i;
         } else if (flags.contains(word)) {
             parsed.write = parsed.write || word == QStringLiteral("--write");
@@ -71,8 +104,9 @@ QString usageText()
         "使い方:\n"
         "  pimukaro-author propose フォルダ/名前 [--write] [--force] [--limit 秒]\n"
         "      絵 A と絵 B の違いを探して答えファイルを表示します（--write で 名前_Ans.txt に書きます）。\n"
-        "  pimukaro-author make フォルダ/名前 写真A 写真B [--bmp] [--limit 秒]\n"
-        "      2 枚の写真から 350 x 350 の絵 A と絵 B と答えファイルを作ります。\n"
+        "  pimukaro-author make フォルダ/名前 写真A 写真B [--square X,Y,辺] [--bmp] [--limit 秒]\n"
+        "      2 枚の写真から 350 x 350 の絵 A と絵 B と答えファイルを作ります（手持ちで撮った 2 枚も重ね合わせます）。\n"
+        "      --square で写真 A のどの四角を使うかをピクセルで選べます（ふつうは真ん中）。\n"
         "  pimukaro-author make フォルダ/名前 写真 [--differences 数] [--seed 数] [--square 左,上,一辺] [--bmp] [--limit 秒]\n"
         "      1 枚の写真から絵 A を作り、違い（3 から 9 か所、ふつうは 5 か所）を入れた絵 B と答えファイルを作ります。\n"
         "  pimukaro-author check フォルダ...\n"
@@ -99,13 +133,15 @@ Outcome runAuthor(const QStringList &arguments)
             return makeFromOnePhoto(*one);
         if (!why.isEmpty())
             return usageError(why);
-        const std::optional<Parsed> parsed = parse(words, {QStringLiteral("--bmp")}, true, why);
+        const std::optional<Parsed> parsed = parse(words, {QStringLiteral("--bmp")}, true, why, true);
         if (!parsed)
             return usageError(why);
-        if (parsed->plain.size() != 3)
-            return usageError(QStringLiteral("make には フォルダ/名前 と 2 枚の写真を指定してください。"));
-        return makeQuestion(splitQuestionPath(parsed->plain[0]), parsed->plain[1], parsed->plain[2],
-            {parsed->bitmap, parsed->limit});
+        const qsizetype photos = parsed->plain.size() - 1;
+        if (photos == 2)
+            return makeQuestion(splitQuestionPath(parsed->plain[0]), parsed->plain[1], parsed->plain[2],
+                {parsed->bitmap, parsed->limit, parsed->square});
+        // One photo went to its own make above; anything else is a usage error.
+        return usageError(QStringLiteral("make には フォルダ/名前 と写真（1 枚か 2 枚）を指定してください。"));
     }
     if (command == QStringLiteral("check")) {
         const std::optional<Parsed> parsed = parse(words, {}, false, why);

@@ -3,33 +3,30 @@
 #include "author/circle.h"
 
 #include <QImage>
-#include <QRect>
+#include <QString>
 
 #include <vector>
 
 namespace Author {
 
-// One place where picture B differs from picture A: the changed pixels of one
-// thing a child can spot, with the pixels of nearby changes merged in.
-struct ChangedArea
+// What the finder makes of two pictures of the same size.
+struct FoundDifferences
 {
-    QRect bounds;
-    std::vector<QPoint> pixels;
+    std::vector<Circle> circles; // one per change, none sharing any pixel
+    QString problem; // why the circles cannot make an answer file, or empty
 };
 
-// The places where the pictures differ beyond the noise of JPEG compression
-// and of a camera: the pictures are blurred lightly, compared colour by
-// colour, the comparison is cut at a threshold learned from its own noise
-// level, specks are dropped and changes close together are merged. Both
-// pictures must have the same size.
-std::vector<ChangedArea> changedAreas(const QImage &a, const QImage &b);
+// The changes between two pictures of one scene, one circle each. Colours are
+// compared as people see them (Lab), each pixel against the best match a
+// pixel around it in the other picture, so an edge moved by less than a pixel,
+// JPEG noise and a camera's gentle noise give nothing; the threshold is
+// learned from the pair's own noise. A change too large for a circle of
+// radius 99, changes too close to get circles of their own, more than 99
+// changes (the finder stops counting there) and no change at all are problems.
+FoundDifferences findChanges(const QImage &a, const QImage &b);
 
-// One answer circle per changed area (several for an area too large for one
-// circle): centred on the area, enclosing it with a small margin, its radius
-// within 10 to 99. None where nothing changed.
-std::vector<Circle> circlesFor(const std::vector<ChangedArea> &areas);
-
-// changedAreas, then circlesFor.
+// findChanges' circles; a change too large for one circle gets the largest
+// circle on its middle.
 std::vector<Circle> findDifferences(const QImage &a, const QImage &b);
 
 } // namespace Author

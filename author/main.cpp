@@ -3,6 +3,7 @@
 // Without a command on a desktop, it opens the maker's window instead.
 
 #include "author/cli.h"
+#include "author/quietreaders.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -33,6 +34,7 @@ int main(int argc, char *argv[])
 {
     // Pictures are read, scaled and written without any window system.
     QCoreApplication app(argc, argv);
+    Author::keepImageReadersQuiet();
     const QStringList arguments = app.arguments().mid(1);
     if (arguments.isEmpty() && displayThere())
         becomeMaker();

@@ -2,9 +2,13 @@
 
 #include "author/outcome.h"
 #include "author/question.h"
-#include "rules/constants.h"
+#include "author/square.h"
+#include "author/writequestion.h"
 
 #include <QImage>
+#include <QRect>
+
+#include <optional>
 
 namespace Author {
 
@@ -12,17 +16,15 @@ struct MakeOptions
 {
     bool bitmap = false; // write .bmp pictures instead of .jpg
     int limit = DefaultLimit;
+    std::optional<QRect> square; // the square of photo A to use, in its own pixels
 };
 
-inline constexpr int MadeJpegQuality = 92;
-
-// The photo scaled so its shorter side is 350, with the middle 350 x 350 cut
-// out; what the photo leaves see-through is white.
+// The middle square of the photo as a question picture.
 QImage questionSquare(const QImage &photo);
 
-// Makes a question from two photos of the same size: its two pictures and,
-// unless one is there already, the proposed answer file. A refusal or a
-// failure leaves the folder as it was.
+// Makes a question from two photos of the same scene and size, the second
+// perhaps taken by hand: its two pictures and, unless one is there already,
+// the answer file. Anything but success leaves the folder as it was.
 Outcome makeQuestion(const QuestionPath &question, const QString &photoA, const QString &photoB,
     const MakeOptions &options);
 

@@ -26,9 +26,14 @@ Outcome propose(const QuestionPath &question, const ProposeOptions &options)
                                     .arg(pictures.a.height())
                                     .arg(pictures.b.width())
                                     .arg(pictures.b.height())));
-    const std::vector<Circle> circles = findDifferences(pictures.a, pictures.b);
-    if (const QString problem = proposalProblem(circles); !problem.isEmpty())
-        return outcome.fail(say(problem + QStringLiteral("答えファイルは作りません。")));
+    if (!isQuestionSized(pictures.a.size()))
+        return outcome.fail(say(QStringLiteral("絵が %1 x %2 です。ゲームは 350 x 350 の中しか押せないので、350 x 350 の絵にしてください。")
+                                    .arg(pictures.a.width())
+                                    .arg(pictures.a.height())));
+    const FoundDifferences found = findChanges(pictures.a, pictures.b);
+    if (!found.problem.isEmpty())
+        return outcome.fail(say(found.problem + QStringLiteral("答えファイルは作りません。")));
+    const std::vector<Circle> &circles = found.circles;
 
     const QStringList lines = AnswerFileLines(circles, options.limit);
     if (!options.write) {
@@ -47,9 +52,8 @@ Outcome propose(const QuestionPath &question, const ProposeOptions &options)
                                     .arg(Errors::boxText(error.message()))));
     }
     outcome.tell(say(QStringLiteral("違い %1 か所を答えファイル %2 に書きました（制限時間 %3 秒）。")
-                         .arg(circles.size())
-                         .arg(Platform::fileNameOf(answerFile))
-                         .arg(options.limit)));
+                         .arg(QString::number(circles.size()), Platform::fileNameOf(answerFile),
+                             QString::number(options.limit))));
     return outcome;
 }
 

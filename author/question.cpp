@@ -33,15 +33,9 @@ PicturePair loadQuestionPictures(const QString &folder, const QString &name)
     return pair;
 }
 
-QString proposalProblem(const std::vector<Circle> &circles)
+bool isQuestionSized(QSize picture)
 {
-    if (circles.empty())
-        return QStringLiteral("絵 A と絵 B の違いが見つかりませんでした。");
-    if (circles.size() > std::size_t(MaxAnswers))
-        return QStringLiteral("違いが %1 か所もあり、ゲームが使える %2 か所を超えます。同じ場所から撮った 2 枚か確かめてください。")
-            .arg(circles.size())
-            .arg(MaxAnswers);
-    return QString();
+    return picture == QSize(PictureSide, PictureSide);
 }
 
 QString messageLine(const QString &subject, const QString &text)

@@ -3,6 +3,7 @@
 #include "author/circle.h"
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -36,9 +37,10 @@ struct PicturePair
 // Throws the game's errors (EGameError) as the game would raise them.
 PicturePair loadQuestionPictures(const QString &folder, const QString &name);
 
-// Why the proposed circles cannot make an answer file, or empty: none at
-// all, or more than the game keeps (two photos not taken from one place).
-QString proposalProblem(const std::vector<Circle> &circles);
+
+// Whether a picture has the size the game's views show whole: a circle
+// beyond it could never be clicked.
+bool isQuestionSized(QSize picture);
 
 // One line of a message for the person at the keyboard, naming the question
 // (or the folder) first.

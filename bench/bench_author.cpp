@@ -1,30 +1,42 @@
 // The author's tool: how well propose finds the differences (the sample
-// questions and a set of harder photo-like pairs with known truth) and how
-// long propose, check and make take.
+// questions and a set of harder photo-like pairs with known truth), how well
+// make does on photos taken by hand, how long propose, check and make take,
+// and the memory make needs for 48-megapixel photos.
 
 #include "author/check.h"
 #include "author/circle.h"
 #include "author/finder.h"
 #include "author/make.h"
+#include "author/photo.h"
+#include "author/twophotos.h"
 #include "author/propose.h"
 #include "author/question.h"
 #include "bench/benchgame.h"
+#include "support/handheldpairs.h"
 #include "bench/hardpairs.h"
 #include "tools/asseterror.h"
 #include "tools/assetgen.h"
 #include "tools/imagewriters.h"
 #include "tools/scenebook.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QProcess>
 #include <QPainter>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <cmath>
+
 
 namespace {
 
 constexpr int hardPairCount = 60;
+// Hand-held pairs: enough differences (about 135) to tell 0.97 from 0.99.
+constexpr int handHeldPairCount = 30;
+const QSize handHeldSize(1600, 1200);
 constexpr unsigned hardPairSeed = 14;
 
 // How proposals meet the truth: a difference is found when a proposal's
@@ -157,40 +169,28 @@ void BM_AuthorCheckSample(benchmark::State &state)
     }
 }
 
-// A 12-megapixel photo (4000 x 3000): a sample scene enlarged, with a fine
-// pattern so the JPEG holds as much detail as a camera's would.
-QByteArray twelveMegapixelPhoto(const Scene &scene, bool withDifferences)
+// Two photos taken by hand of that size, saved as JPEG 90 in the folder.
+void writeHandHeldPhotos(const QString &folder, QSize size, unsigned seed)
 {
-    QImage photo(4000, 3000, QImage::Format_RGB32);
-    QPainter painter(&photo);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(photo.rect(), withDifferences ? renderPictureB(scene) : renderPictureA(scene));
-    painter.end();
-    for (int y = 0; y < photo.height(); ++y) {
-        auto *line = reinterpret_cast<quint32 *>(photo.scanLine(y));
-        for (int x = 0; x < photo.width(); ++x)
-            line[x] ^= quint32((x * 7 + y * 13) & 0x7) * 0x010101u;
-    }
-    return encodeJpeg(photo, 90, false);
+    QDir().mkpath(folder);
+    const HandHeldPairs::Pair pair = HandHeldPairs::make(size, seed, HandHeldPairs::randomShot(seed), 5);
+    writeFileAtomically(folder + QStringLiteral("photo-a.jpg"), encodeJpeg(pair.a, 90, false));
+    writeFileAtomically(folder + QStringLiteral("photo-b.jpg"), encodeJpeg(pair.b, 90, false));
 }
 
-void BM_AuthorMake12Mp(benchmark::State &state)
+// make from two photos taken by hand: reading, registering, finding,
+// writing both pictures and the answer file.
+void makeFromPhotos(benchmark::State &state, QSize size, const char *folderName)
 {
-    const QString folder = scratchFolder("author-make");
-    QDir().mkpath(folder);
-    const Scene scene = sampleScenes().at(1);
-    const QString photoA = folder + QStringLiteral("photo-a.jpg");
-    const QString photoB = folder + QStringLiteral("photo-b.jpg");
-    if (!prepared(state, [&] {
-            writeFileAtomically(photoA, twelveMegapixelPhoto(scene, false));
-            writeFileAtomically(photoB, twelveMegapixelPhoto(scene, true));
-        }))
+    const QString folder = scratchFolder(folderName);
+    if (!prepared(state, [&] { writeHandHeldPhotos(folder, size, 300); }))
         return;
     static int run = 0; // each repetition makes new questions beside the last
     for (auto _ : state) {
         const Author::QuestionPath question {folder, QStringLiteral("m%1").arg(++run)};
         const auto started = std::chrono::steady_clock::now();
-        const Author::Outcome outcome = Author::makeQuestion(question, photoA, photoB, {});
+        const Author::Outcome outcome = Author::makeQuestion(
+            question, folder + QStringLiteral("photo-a.jpg"), folder + QStringLiteral("photo-b.jpg"), {});
         state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
         if (outcome.status != Author::Done) {
             state.SkipWithError(outcome.err.constData());
@@ -199,10 +199,115 @@ void BM_AuthorMake12Mp(benchmark::State &state)
     }
 }
 
+void BM_AuthorMake12Mp(benchmark::State &state)
+{
+    makeFromPhotos(state, {4000, 3000}, "author-make12");
+}
+
+void BM_AuthorMake48Mp(benchmark::State &state)
+{
+    makeFromPhotos(state, {8000, 6000}, "author-make48");
+}
+
+// The peak resident memory of the program itself making a question from two
+// 48-megapixel photos. GNU time starts it: a process started straight from
+// the benchmark would count the benchmark's own memory in its peak, as Linux
+// carries the peak of the memory a process replaces at exec.
+void BM_AuthorMakePeakMemory(benchmark::State &state)
+{
+    const QString folder = scratchFolder("author-make48");
+    if (!QFileInfo::exists(folder + QStringLiteral("photo-a.jpg"))
+        && !prepared(state, [&] { writeHandHeldPhotos(folder, {8000, 6000}, 300); }))
+        return;
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/pimukaro-author");
+    const QString report = folder + QStringLiteral("peak.txt");
+    static int run = 0;
+    double peak = 0;
+    for (auto _ : state) {
+        QProcess process;
+        process.start(QStringLiteral("/usr/bin/time"),
+            {QStringLiteral("-f"), QStringLiteral("%M"), QStringLiteral("-o"), report, program, QStringLiteral("make"),
+                folder + QStringLiteral("peak%1").arg(++run), folder + QStringLiteral("photo-a.jpg"),
+                folder + QStringLiteral("photo-b.jpg")});
+        if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+            state.SkipWithError("pimukaro-author make under /usr/bin/time failed");
+            return;
+        }
+        QFile file(report);
+        if (!file.open(QIODevice::ReadOnly)) {
+            state.SkipWithError("no report from /usr/bin/time");
+            return;
+        }
+        peak = std::max(peak, file.readAll().trimmed().toDouble() * 1024 / 1e6); // kilobytes
+    }
+    state.counters["peak_MB"] = peak;
+}
+
+// make's library path on hand-held pairs of known truth: each photo pair
+// read from its JPEG files, registered, cut and compared; a difference is
+// found when a circle's centre falls in its true circle, a circle is right
+// when its centre falls in some true circle.
+void BM_AuthorHandHeldAccuracy(benchmark::State &state)
+{
+    const QString folder = scratchFolder("author-handheld");
+    struct Known
+    {
+        QString a, b;
+        std::vector<HandHeldPairs::Truth> truth;
+    };
+    std::vector<Known> pairs;
+    if (!prepared(state, [&] {
+            QDir().mkpath(folder);
+            for (int i = 0; i < handHeldPairCount; ++i) {
+                const unsigned seed = 1000 + unsigned(i);
+                const HandHeldPairs::Pair pair = HandHeldPairs::make(
+                    handHeldSize, seed, HandHeldPairs::randomShot(seed), 3 + i % 4);
+                Known known {folder + QStringLiteral("p%1-a.jpg").arg(i), folder + QStringLiteral("p%1-b.jpg").arg(i),
+                    pair.differences};
+                writeFileAtomically(known.a, encodeJpeg(pair.a, 90, false));
+                writeFileAtomically(known.b, encodeJpeg(pair.b, 90, false));
+                pairs.push_back(known);
+            }
+        }))
+        return;
+    Tally tally;
+    int refused = 0;
+    for (auto _ : state) {
+        tally = {};
+        refused = 0;
+        for (const Known &known : pairs) {
+            QString why;
+            const std::optional<QImage> a = Author::readPhoto(known.a, why);
+            const std::optional<QImage> b = Author::readPhoto(known.b, why);
+            if (!a || !b) {
+                state.SkipWithError(qPrintable(why));
+                return;
+            }
+            const Author::TwoPhotoQuestion made = Author::questionFromTwoPhotos(*a, *b, std::nullopt);
+            refused += made.problem.isEmpty() ? 0 : 1;
+            // The truth in the question picture's pixels (the photos were read at full size).
+            const double scale = double(Author::QuestionSide) / std::max(1, made.square.width());
+            std::vector<Author::Circle> truth;
+            for (const HandHeldPairs::Truth &t : known.truth)
+                truth.push_back({int(std::lround((t.x - made.square.x()) * scale)),
+                    int(std::lround((t.y - made.square.y()) * scale)), int(std::ceil(t.r * scale)) + 2});
+            tally.add(truth, made.circles);
+        }
+    }
+    state.counters["precision"] = tally.proposals ? double(tally.right) / tally.proposals : 0.0;
+    state.counters["recall"] = tally.differences ? double(tally.found) / tally.differences : 0.0;
+    state.counters["differences"] = tally.differences;
+    state.counters["pairs"] = double(pairs.size());
+    state.counters["refused"] = refused;
+}
+
 } // namespace
 
 BENCHMARK(BM_AuthorSampleAccuracy)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_AuthorHardPairsAccuracy)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_AuthorPropose)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(BM_AuthorCheckSample)->Unit(benchmark::kMillisecond)->UseManualTime();
-BENCHMARK(BM_AuthorMake12Mp)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(2);
+BENCHMARK(BM_AuthorHandHeldAccuracy)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_AuthorMake12Mp)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+BENCHMARK(BM_AuthorMake48Mp)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+BENCHMARK(BM_AuthorMakePeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -7,8 +7,9 @@
 //
 //   pimukaro-made-example PICTURE SEED OUTPUT.png [--circles]
 
-#include "author/interimphoto.h"
+#include "author/photo.h"
 #include "author/plant.h"
+#include "author/square.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -25,12 +26,12 @@ int main(int argc, char **argv)
         return 2;
     }
     QString why;
-    const std::optional<QImage> photo = Author::Interim::readPhoto(arguments[0], why);
+    const std::optional<QImage> photo = Author::readPhoto(arguments[0], why);
     if (!photo) {
         std::fprintf(stderr, "%s\n", qPrintable(why));
         return 1;
     }
-    const QImage a = Author::Interim::cutSquare(*photo, Author::Interim::defaultSquare(photo->size()));
+    const QImage a = Author::cutSquare(*photo, Author::defaultSquare(photo->size()));
     const Author::Planting planting = Author::plantDifferences(a, Author::DefaultPlanted, arguments[1].toULongLong());
     if (!planting.problem.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(planting.problem));

@@ -12,6 +12,8 @@ PACKAGES=(
     fonts-ipafont-gothic
     xvfb xauth xdotool imagemagick python3 python3-xlib
     clang libclang-rt-14-dev
+    # GNU time: the peak memory of the author's tool, apart from the benchmark's own
+    time
     libbenchmark-dev
     dpkg-dev file desktop-file-utils appstream lintian
     # reads the package's copyright file as Debian's machine-readable format

@@ -255,6 +255,45 @@ private slots:
         QCOMPARE(QString::fromUtf8(outcome.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
         QCOMPARE(outcome.status, int(Author::Done));
     }
+
+    // A JPEG cut short or damaged still loads in the game (the rest grey),
+    // so the check names it damaged instead of reporting the grey part as
+    // differences no circle covers.
+    void damagedJpegNamed_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("cut short") << "cut" << "Premature end of JPEG file";
+        QTest::newRow("bytes lost in the middle") << "hole" << "Corrupt JPEG data: ";
+    }
+    void damagedJpegNamed()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        const QString folder = dir.path() + QLatin1Char('/');
+        writePair(folder, QStringLiteral("j"), scene(), withDisc(scene(), {300, 300}, 20, Qt::yellow), Kind::Jpeg);
+        writeAnswers(folder, QStringLiteral("j"), Platform::joinLines({FormatAnswerLine(300, 300, 26), QStringLiteral("300")}));
+        QFile file(folder + QStringLiteral("j_B.jpg"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray bytes = file.readAll();
+        file.close();
+        if (damage == QStringLiteral("cut"))
+            bytes.truncate(bytes.size() / 2);
+        else
+            bytes.insert(bytes.size() / 2, QByteArray("\xff\xd4", 2)); // a marker where none belongs
+        writeFile(folder + QStringLiteral("j_B.jpg"), bytes);
+        // The game itself loads it without a word.
+        QVERIFY(!loadPicture(folder + QStringLiteral("j_B.jpg"))->image().isNull());
+
+        const Author::Outcome outcome = Author::checkFolders({folder});
+        QCOMPARE(outcome.status, int(Author::Problems));
+        const QStringList reported = QString::fromUtf8(outcome.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(reported.size(), 1);
+        const QString start = QStringLiteral("j: 絵 j_B.jpg のファイルが壊れています（") + said;
+        QVERIFY2(reported[0].startsWith(start), qPrintable(reported[0]));
+        QVERIFY(reported[0].endsWith(QStringLiteral("）。ゲームでは壊れたところが灰色などで出ます。絵を作り直してください。")));
+    }
 };
 
 QTEST_MAIN(TestAuthorCheck)

@@ -2,6 +2,7 @@
 // game reads, cut from the middle, with the proposed answer file; every
 // refusal and every failure leaves the folder as it was.
 
+#include "author/check.h"
 #include "author/finder.h"
 #include "author/make.h"
 #include "author/propose.h"
@@ -12,6 +13,8 @@
 #include "rules/errors.h"
 #include "rules/linefile.h"
 #include "rules/picture.h"
+#include "support/handheldpairs.h"
+#include "tools/imagewriters.h"
 
 #include <QDir>
 #include <QImageWriter>
@@ -265,6 +268,151 @@ private slots:
         QCOMPARE(int(circles.size()), 1);
         QCOMPARE(after.value(QStringLiteral("q_Ans.txt")),
             FormatAnswerLine(circles[0].x, circles[0].y, circles[0].r).toLatin1() + "\r\n60\r\n");
+    }
+
+    // Photos taken by hand (turned, shifted, tilted, exposed differently,
+    // saved as JPEG 90) make a question with one circle per difference, and
+    // the tool's own check finds nothing wrong with it.
+    void handHeldPhotosPassTheCheck_data()
+    {
+        QTest::addColumn<unsigned>("seed");
+        QTest::addColumn<bool>("bitmap");
+        QTest::newRow("JPEG pictures") << 200u << false;
+        QTest::newRow("bitmaps") << 201u << true;
+        QTest::newRow("another pair") << 202u << false;
+    }
+    void handHeldPhotosPassTheCheck()
+    {
+        QFETCH(unsigned, seed);
+        QFETCH(bool, bitmap);
+        const HandHeldPairs::Pair pair
+            = HandHeldPairs::make({1600, 1200}, seed, HandHeldPairs::randomShot(seed), 5);
+        writeFile(m_folder + QStringLiteral("a.jpg"), encodeJpeg(pair.a, 90, false));
+        writeFile(m_folder + QStringLiteral("b.jpg"), encodeJpeg(pair.b, 90, false));
+        const Author::Outcome outcome = Author::makeQuestion({m_folder, QStringLiteral("t")},
+            m_folder + QStringLiteral("a.jpg"), m_folder + QStringLiteral("b.jpg"), {bitmap, 60, std::nullopt});
+        QVERIFY2(outcome.status == Author::Done, outcome.err.constData());
+        const QString extension = bitmap ? QStringLiteral("bmp") : QStringLiteral("jpg");
+        QCOMPARE(lines(outcome.out),
+            QStringList {QStringLiteral("t: t_A.%1 と t_B.%1 と t_Ans.txt を作りました（違い 5 か所、制限時間 60 秒）。").arg(extension)});
+        QFile::remove(m_folder + QStringLiteral("a.jpg"));
+        QFile::remove(m_folder + QStringLiteral("b.jpg"));
+        for (const Author::Finding &finding : Author::checkFolder(m_folder))
+            QVERIFY2(!finding.problem, qPrintable(finding.text));
+    }
+
+    // No question to make: a message, status 1, and the folder byte for byte
+    // as it was (the pictures used to stay behind).
+    void nothingWrittenWithoutAQuestion_data()
+    {
+        QTest::addColumn<QImage>("a");
+        QTest::addColumn<QImage>("b");
+        QTest::addColumn<QString>("message");
+        const HandHeldPairs::Pair still = HandHeldPairs::make({900, 700}, 212, HandHeldPairs::randomShot(212), 0);
+        QTest::newRow("nothing differs") << still.a << still.b
+                                         << "q: 絵 A と絵 B の違いが見つかりませんでした。何も作っていません。";
+        QTest::newRow("one change too large") << still.a << withRect(still.b, {280, 200, 320, 300}, QColor(0x60, 0xa8, 0x60))
+                                              << "q: (170, 175) のあたりの違いが大きすぎて、半径 99 の円に入りません。何も作っていません。";
+        QImage strip(1, 5000, QImage::Format_RGB32);
+        strip.fill(Qt::blue);
+        QTest::newRow("a 1 x 5000 strip")
+            << strip << strip << "q: 写真が細すぎて（短い辺が 64 ピクセルより短くて）、2 枚を重ね合わせられません。何も作っていません。";
+        const HandHeldPairs::Pair one = HandHeldPairs::make({900, 700}, 210, {}, 2);
+        const HandHeldPairs::Pair other = HandHeldPairs::make({900, 700}, 211, {}, 2);
+        QTest::newRow("two places")
+            << one.a << other.a
+            << "q: 2 枚の写真は同じ場所を写していないようです（重ね合わせられません）。同じ場所から撮った 2 枚にしてください。何も作っていません。";
+    }
+    void nothingWrittenWithoutAQuestion()
+    {
+        QFETCH(QImage, a);
+        QFETCH(QImage, b);
+        QFETCH(QString, message);
+        savePhoto(a, m_folder + QStringLiteral("a.png"), "png");
+        savePhoto(b, m_folder + QStringLiteral("b.png"), "png");
+        const auto before = snapshot(m_folder);
+        const Author::Outcome outcome = Author::makeQuestion(
+            {m_folder, QStringLiteral("q")}, m_folder + QStringLiteral("a.png"), m_folder + QStringLiteral("b.png"), {});
+        QCOMPARE(outcome.status, int(Author::Problems));
+        QVERIFY(outcome.out.isEmpty());
+        QCOMPARE(lines(outcome.err), QStringList {message});
+        QCOMPARE(snapshot(m_folder), before);
+    }
+
+    // Names holding "%1" or "%2" come out as they are.
+    void namesWithPercentSigns()
+    {
+        savePhoto(photo({400, 400}, false), m_folder + QStringLiteral("a.png"), "png");
+        savePhoto(photo({400, 400}, true), m_folder + QStringLiteral("b.png"), "png");
+        const Author::Outcome outcome = Author::makeQuestion(
+            {m_folder, QStringLiteral("%2x%1")}, m_folder + QStringLiteral("a.png"), m_folder + QStringLiteral("b.png"), {});
+        QCOMPARE(outcome.status, int(Author::Done));
+        QCOMPARE(lines(outcome.out),
+            QStringList {QStringLiteral("%2x%1: %2x%1_A.jpg と %2x%1_B.jpg と %2x%1_Ans.txt を作りました（違い 1 か所、制限時間 60 秒）。")});
+        const Author::Outcome proposed = Author::propose({m_folder, QStringLiteral("%2x%1")}, {true, true, 90});
+        QCOMPARE(lines(proposed.out),
+            QStringList {QStringLiteral("%2x%1: 違い 1 か所を答えファイル %2x%1_Ans.txt に書きました（制限時間 90 秒）。")});
+    }
+
+    // --square picks the part of photo A, in its own pixels; one beyond the
+    // photo is a usage error and writes nothing.
+    void theSquareNamed()
+    {
+        // The difference sits off the middle, where the default square would cut it.
+        const HandHeldPairs::Pair pair = HandHeldPairs::make({700, 400}, 213, {0.3, 0, 0, 0, 0}, 0);
+        const QImage a = pair.a;
+        const QImage b = withDisc(pair.b, {60, 200}, 20, Qt::red);
+        savePhoto(a, m_folder + QStringLiteral("a.png"), "png");
+        savePhoto(b, m_folder + QStringLiteral("b.png"), "png");
+        const auto before = snapshot(m_folder);
+        const Author::Outcome beyond = Author::makeQuestion({m_folder, QStringLiteral("q")}, m_folder + QStringLiteral("a.png"),
+            m_folder + QStringLiteral("b.png"), {false, 60, QRect(400, 0, 400, 400)});
+        QCOMPARE(beyond.status, int(Author::UsageError));
+        QCOMPARE(lines(beyond.err), QStringList {QStringLiteral("q: --square 400,0,400 は写真 A（700 x 400）からはみ出します。")});
+        QCOMPARE(snapshot(m_folder), before);
+
+        const Author::Outcome outcome = Author::makeQuestion({m_folder, QStringLiteral("q")}, m_folder + QStringLiteral("a.png"),
+            m_folder + QStringLiteral("b.png"), {false, 60, QRect(10, 25, 350, 350)});
+        QVERIFY2(outcome.status == Author::Done, outcome.err.constData());
+        const QStringList answers = Platform::loadLines(m_folder + QStringLiteral("q_Ans.txt"));
+        QCOMPARE(answers.size(), 2);
+        qint32 x, y, r;
+        ParseAnswerLine(answers.first(), x, y, r);
+        QVERIFY2(Author::hits({x, y, r}, 50, 175), qPrintable(answers.first()));
+    }
+
+    // Replacing a question all or nothing: when the answer file cannot be
+    // written, the pictures that were replaced come back byte for byte.
+    void replacingIsAllOrNothing()
+    {
+        writePair(m_folder, QStringLiteral("q"), scene(), withDisc(scene(), {60, 60}, 15, Qt::red), Kind::Jpeg);
+        QDir(m_folder).mkdir(QStringLiteral("q_Ans.txt"));
+        const auto before = snapshot(m_folder);
+        const QImage a = scene();
+        const QImage b = withDisc(a, {200, 200}, 15, Qt::blue);
+        const QString problem = Author::writeQuestion({m_folder, QStringLiteral("q")}, a, b, {{200, 200, 20}}, 60, {false, true});
+        QCOMPARE(problem, QStringLiteral("書き込めませんでした（ファイル %1q_Ans.txt を作成できません.）。何も作っていません。").arg(m_folder));
+        QCOMPARE(snapshot(m_folder), before);
+
+        // Without the folder in the way, everything is replaced.
+        QDir(m_folder).rmdir(QStringLiteral("q_Ans.txt"));
+        QCOMPARE(Author::writeQuestion({m_folder, QStringLiteral("q")}, a, b, {{200, 200, 20}}, 60, {true, true}), QString());
+        const auto after = snapshot(m_folder);
+        QCOMPARE(after.keys(), (QStringList {QStringLiteral("q_A.bmp"), QStringLiteral("q_Ans.txt"), QStringLiteral("q_B.bmp")}));
+        QCOMPARE(after.value(QStringLiteral("q_Ans.txt")), QByteArray("200  200  20   \r\n60\r\n"));
+    }
+
+    // propose on pictures that are not 350 x 350 would write circles the
+    // child can never reach: refused, nothing written.
+    void proposeRefusesOtherSizes()
+    {
+        writePair(m_folder, QStringLiteral("q"), scene(400), withDisc(scene(400), {380, 380}, 15, Qt::red), Kind::Bitmap);
+        const auto before = snapshot(m_folder);
+        const Author::Outcome outcome = Author::propose({m_folder, QStringLiteral("q")}, {true, true, 60});
+        QCOMPARE(outcome.status, int(Author::Problems));
+        QCOMPARE(lines(outcome.err),
+            QStringList {QStringLiteral("q: 絵が 400 x 400 です。ゲームは 350 x 350 の中しか押せないので、350 x 350 の絵にしてください。")});
+        QCOMPARE(snapshot(m_folder), before);
     }
 
 private:

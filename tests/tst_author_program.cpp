@@ -6,6 +6,7 @@
 #include "rules/answerlines.h"
 #include "rules/errors.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -73,6 +74,14 @@ private slots:
                                               << "make には フォルダ/名前 と写真（1 枚か 2 枚）を指定してください。";
         QTest::newRow("make with three photos") << QStringList {"make", "f/q", "a.jpg", "b.jpg", "c.jpg"}
                                                 << "make には フォルダ/名前 と写真（1 枚か 2 枚）を指定してください。";
+        QTest::newRow("square not three numbers") << QStringList {"make", "f/q", "a", "b", "--square", "1,2"}
+                                                  << "--square には写真 A の四角を X,Y,辺の長さ（ピクセル）で付けてください。例: --square 600,200,1500";
+        QTest::newRow("square of side 0") << QStringList {"make", "f/q", "a", "b", "--square", "1,2,0"}
+                                          << "--square には写真 A の四角を X,Y,辺の長さ（ピクセル）で付けてください。例: --square 600,200,1500";
+        QTest::newRow("square beyond any photo") << QStringList {"make", "f/q", "a", "b", "--square", "2000000000,0,2000000000"}
+                                                 << "--square には写真 A の四角を X,Y,辺の長さ（ピクセル）で付けてください。例: --square 600,200,1500";
+        QTest::newRow("square missing") << QStringList {"make", "f/q", "a", "b", "--square"}
+                                        << "--square には写真 A の四角を X,Y,辺の長さ（ピクセル）で付けてください。例: --square 600,200,1500";
         QTest::newRow("check without a folder") << QStringList {"check"} << "check には調べるフォルダを指定してください。";
     }
     void usageErrors()
@@ -140,6 +149,35 @@ private slots:
         QCOMPARE(snapshot(m_folder), before);
     }
 
+    // A square beyond photo A is a usage error (status 2), and nothing is written.
+    void squareBeyondThePhoto()
+    {
+        const QString photo = m_folder + QStringLiteral("photo.png");
+        QVERIFY(scene(400).copy(0, 0, 400, 300).save(photo));
+        const auto before = snapshot(m_folder);
+        const Run run = runTool({QStringLiteral("make"), m_folder + QStringLiteral("sq"), photo, photo,
+            QStringLiteral("--square"), QStringLiteral("200,0,301")});
+        QCOMPARE(run.status, 2);
+        QCOMPARE(QString::fromUtf8(run.err), QStringLiteral("sq: --square 200,0,301 は写真 A（400 x 300）からはみ出します。\n"));
+        QCOMPARE(snapshot(m_folder), before);
+        QFile::remove(photo);
+    }
+
+    // What Qt's image readers say to themselves (here libpng about a broken
+    // colour profile) never reaches the person: only the tool's own lines.
+    void imageReaderChatterKeptQuiet()
+    {
+        const QString photo = m_folder + QStringLiteral("profile.png");
+        writeFile(photo, pngWithBrokenProfile());
+        const Run run = runTool({QStringLiteral("make"), m_folder + QStringLiteral("quiet"), photo, photo});
+        QCOMPARE(run.status, 1);
+        const QStringList lines = QString::fromUtf8(run.err).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY(!lines.isEmpty());
+        for (const QString &line : lines)
+            QVERIFY2(line.startsWith(QStringLiteral("quiet: ")), qPrintable(line));
+        QFile::remove(photo);
+    }
+
     // No command on a desktop opens the window: the program beside the tool
     // (here a stand-in that says it ran); a command still runs as a command.
     void noCommandOnADesktopOpensTheWindow()
@@ -164,6 +202,43 @@ private slots:
     }
 
 private:
+    // A small PNG whose iCCP chunk holds a profile too short to be one.
+    static QByteArray pngWithBrokenProfile()
+    {
+        const auto chunk = [](const QByteArray &type, const QByteArray &data) {
+            QByteArray out;
+            const auto be32 = [&out](quint32 v) {
+                for (int shift = 24; shift >= 0; shift -= 8)
+                    out.append(char((v >> shift) & 0xff));
+            };
+            be32(quint32(data.size()));
+            out += type + data;
+            const QByteArray crcd = type + data;
+            quint32 crc = 0xffffffffu;
+            for (char c : crcd) {
+                crc ^= quint8(c);
+                for (int k = 0; k < 8; ++k)
+                    crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+            }
+            be32(~crc);
+            return out;
+        };
+        QByteArray header("\x00\x00\x00\x08\x00\x00\x00\x08\x08\x02\x00\x00\x00", 13);
+        QByteArray rows;
+        for (int y = 0; y < 8; ++y) {
+            rows.append('\0');
+            for (int x = 0; x < 8; ++x)
+                rows.append(char(100)).append(char(150)).append(char(200));
+        }
+        QByteArray profile(300, '\0');
+        profile[2] = char(0x01);
+        profile[3] = char(0x2c);
+        // zlib streams without the 4-byte length qCompress puts first.
+        return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header)
+            + chunk("iCCP", QByteArray("ICC Profile\0\0", 13) + qCompress(profile).mid(4))
+            + chunk("IDAT", qCompress(rows).mid(4)) + chunk("IEND", QByteArray());
+    }
+
     QTemporaryDir m_dir;
     QString m_folder;
 };

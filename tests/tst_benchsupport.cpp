@@ -80,7 +80,9 @@ private slots:
         QTest::newRow("author: check of the sample folder") << "BM_AuthorCheckSample"
                                                             << "ms" << 300.0;
         QTest::newRow("author: make from 12-megapixel photos") << "BM_AuthorMake12Mp"
-                                                               << "ms" << 2000.0;
+                                                               << "ms" << 1000.0;
+        QTest::newRow("author: make from 48-megapixel photos") << "BM_AuthorMake48Mp"
+                                                               << "ms" << 3000.0;
     }
 
     void tableStatesEveryBudget()

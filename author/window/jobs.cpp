@@ -83,9 +83,10 @@ MadeQuestion questionFromTwoPhotos(const QImage &photoA, const QImage &photoB, c
     made.b = cutSquare(photoB, square);
     if (cancelled(cancel))
         return MadeQuestion {{}, {}, {}, {}, true};
-    made.circles = Author::findDifferences(made.a, made.b);
+    const Author::FoundDifferences found = Author::findChanges(made.a, made.b);
+    made.circles = found.circles;
     made.cancelled = cancelled(cancel);
-    made.problem = Author::proposalProblem(made.circles);
+    made.problem = found.problem;
     return made;
 }
 
