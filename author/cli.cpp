@@ -2,6 +2,7 @@
 
 #include "author/check.h"
 #include "author/make.h"
+#include "author/makeone.h"
 #include "author/propose.h"
 #include "author/question.h"
 #include "rules/answerlines.h"
@@ -72,6 +73,8 @@ QString usageText()
         "      絵 A と絵 B の違いを探して答えファイルを表示します（--write で 名前_Ans.txt に書きます）。\n"
         "  pimukaro-author make フォルダ/名前 写真A 写真B [--bmp] [--limit 秒]\n"
         "      2 枚の写真から 350 x 350 の絵 A と絵 B と答えファイルを作ります。\n"
+        "  pimukaro-author make フォルダ/名前 写真 [--differences 数] [--seed 数] [--square 左,上,一辺] [--bmp] [--limit 秒]\n"
+        "      1 枚の写真から絵 A を作り、違い（3 から 9 か所、ふつうは 5 か所）を入れた絵 B と答えファイルを作ります。\n"
         "  pimukaro-author check フォルダ...\n"
         "      フォルダのもんだいに、遊ぶのに困るところがないか調べます。\n");
 }
@@ -92,6 +95,10 @@ Outcome runAuthor(const QStringList &arguments)
         return propose(splitQuestionPath(parsed->plain.first()), {parsed->write, parsed->force, parsed->limit});
     }
     if (command == QStringLiteral("make")) {
+        if (const std::optional<OnePhotoRequest> one = parseOnePhotoMake(words, why))
+            return makeFromOnePhoto(*one);
+        if (!why.isEmpty())
+            return usageError(why);
         const std::optional<Parsed> parsed = parse(words, {QStringLiteral("--bmp")}, true, why);
         if (!parsed)
             return usageError(why);

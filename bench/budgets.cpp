@@ -54,6 +54,13 @@ const std::vector<Budget> &budgets()
         { "BM_AuthorSampleAccuracy", "extra", "author: sample proposals matching no answer", "", 0, 0 },
         { "BM_AuthorHardPairsAccuracy", "precision", "author: precision on harder photo-like pairs", "", -1, 3 },
         { "BM_AuthorHardPairsAccuracy", "recall", "author: recall on harder photo-like pairs", "", -1, 3 },
+        { "BM_PlantMake12Mp", "", "author: make from one 12-megapixel photo", "ms", 1000, 0 },
+        { "BM_PlantMake350", "", "author: make from one 350 x 350 photo", "ms", 300, 0 },
+        { "BM_PlantScenes", "made_share", "author: scenes given all 5 planted differences", "", -1, 3 },
+        { "BM_PlantScenes", "visible_share", "author: planted changes seen at a glance", "", -1, 3 },
+        { "BM_PlantScenes", "outside_px", "author: planted pixels outside the circles", "", 0, 0 },
+        { "BM_PlantScenes", "seam", "author: new edges along removed things' fill", "", -1, 2 },
+        { "BM_PlantScenes", "exact_share", "author: planted questions propose matches", "", -1, 3 },
     };
     return table;
 }

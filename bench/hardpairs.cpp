@@ -199,4 +199,19 @@ std::vector<Question> write(const QString &folder, int count, unsigned seed)
     return questions;
 }
 
+std::vector<QImage> photos(int count, unsigned seed)
+{
+    std::mt19937 random(seed);
+    SceneMaker maker(random);
+    std::vector<QImage> made;
+    while (int(made.size()) < count) {
+        const Scene scene = maker.make(QStringLiteral("p%1").arg(made.size() + 1));
+        std::uniform_real_distribution<double> corner(0, pictureSize);
+        const qreal lightX = corner(random);
+        const qreal lightY = corner(random);
+        made.push_back(photographed(renderPictureA(scene), lighting(lightX, lightY), random));
+    }
+    return made;
+}
+
 } // namespace HardPairs

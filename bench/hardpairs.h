@@ -22,4 +22,8 @@ struct Question
 // same ones for the same seed; throws AssetError.
 std::vector<Question> write(const QString &folder, int count, unsigned seed);
 
+// `count` photo-like pictures of such scenes (before any difference), the
+// same ones for the same seed: the photos the one-photo make starts from.
+std::vector<QImage> photos(int count, unsigned seed);
+
 } // namespace HardPairs

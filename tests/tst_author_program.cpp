@@ -60,8 +60,10 @@ private slots:
                                        << "--limit には選べる時間（30, 40, 50, 60, 70, 80, 90, 100, 110, 120, 180, 240, 300）のどれかを秒で付けてください。";
         QTest::newRow("propose without a name") << QStringList {"propose", "f/"}
                                                 << "propose には フォルダ/名前 を 1 つ指定してください。";
-        QTest::newRow("make with one photo") << QStringList {"make", "f/q", "a.jpg"}
-                                             << "make には フォルダ/名前 と 2 枚の写真を指定してください。";
+        QTest::newRow("make without a photo") << QStringList {"make", "f/q"}
+                                              << "make には フォルダ/名前 と写真（1 枚か 2 枚）を指定してください。";
+        QTest::newRow("make with three photos") << QStringList {"make", "f/q", "a.jpg", "b.jpg", "c.jpg"}
+                                                << "make には フォルダ/名前 と写真（1 枚か 2 枚）を指定してください。";
         QTest::newRow("check without a folder") << QStringList {"check"} << "check には調べるフォルダを指定してください。";
     }
     void usageErrors()
