@@ -3,10 +3,11 @@
 #include "author/interimphoto.h"
 
 #include "author/make.h"
-#include "game/questionfiles.h"
-#include "platform/errors.h"
-#include "platform/files.h"
-#include "platform/linefile.h"
+#include "rules/answerlines.h"
+#include "rules/questionfiles.h"
+#include "rules/errors.h"
+#include "rules/files.h"
+#include "rules/linefile.h"
 #include "tools/asseterror.h"
 #include "tools/imagewriters.h"
 
@@ -74,7 +75,7 @@ QString writeQuestion(const QuestionPath &question, const QImage &a, const QImag
         written << fileA;
         Platform::saveFile(bytesB, fileB);
         written << fileB;
-        Platform::saveLines(answerFileLines(circles, limit), answerFile);
+        Platform::saveLines(AnswerFileLines(circles, limit), answerFile);
     } catch (const EGameError &error) {
         for (const QString &file : written)
             QFile::remove(file);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "author/limit.h"
 
-#include "game/answerlines.h"
+#include "rules/answerlines.h"
 
 namespace Author {
 

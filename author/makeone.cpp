@@ -4,9 +4,9 @@
 
 #include "author/interimphoto.h"
 #include "author/limit.h"
-#include "game/answerlines.h"
-#include "game/questionfiles.h"
-#include "platform/files.h"
+#include "rules/answerlines.h"
+#include "rules/questionfiles.h"
+#include "rules/files.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>

@@ -206,7 +206,7 @@ std::vector<QImage> photos(int count, unsigned seed)
     std::vector<QImage> made;
     while (int(made.size()) < count) {
         const Scene scene = maker.make(QStringLiteral("p%1").arg(made.size() + 1));
-        std::uniform_real_distribution<double> corner(0, pictureSize);
+        std::uniform_real_distribution<double> corner(0, PictureSide);
         const qreal lightX = corner(random);
         const qreal lightY = corner(random);
         made.push_back(photographed(renderPictureA(scene), lighting(lightX, lightY), random));

@@ -12,8 +12,8 @@
 #include "author/question.h"
 #include "author/limit.h"
 #include "authorpairs.h"
-#include "game/answerlines.h"
-#include "platform/linefile.h"
+#include "rules/answerlines.h"
+#include "rules/linefile.h"
 #include "plantscenes.h"
 
 #include <QDir>
