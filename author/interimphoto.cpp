@@ -4,6 +4,7 @@
 
 #include "author/make.h"
 #include "rules/answerlines.h"
+#include "rules/constants.h"
 #include "rules/questionfiles.h"
 #include "rules/errors.h"
 #include "rules/files.h"

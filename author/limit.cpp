@@ -3,6 +3,7 @@
 #include "author/limit.h"
 
 #include "rules/answerlines.h"
+#include "rules/circles.h"
 
 namespace Author {
 

@@ -5,6 +5,7 @@
 #include "author/interimphoto.h"
 #include "author/limit.h"
 #include "rules/answerlines.h"
+#include "rules/circles.h"
 #include "rules/questionfiles.h"
 #include "rules/files.h"
 

@@ -13,6 +13,7 @@
 #include "author/limit.h"
 #include "authorpairs.h"
 #include "rules/answerlines.h"
+#include "rules/circles.h"
 #include "rules/linefile.h"
 #include "plantscenes.h"
 
@@ -21,6 +22,11 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "support/fillingdisk.h"
+#include "support/installed.h"
+
+#include <optional>
 
 using namespace AuthorPairs;
 
@@ -71,7 +77,6 @@ private slots:
         QVERIFY(photo.save(m_folder + QStringLiteral("photo.png")));
         QVERIFY(PlantScenes::flat(QColor(90, 140, 60), 500).save(m_folder + QStringLiteral("flat.png")));
     }
-    void cleanup() { Platform::setWriteLimitForTesting(-1); }
 
     // The question is written, its check passes, and propose finds exactly
     // the planted circles.
@@ -264,8 +269,10 @@ private slots:
         QFETCH(QStringList, options);
         QFETCH(QString, prepare);
         QFETCH(QString, message);
+        // A disk that fills up after 1000 bytes, for the run below only.
+        std::optional<Installed<FillingDisk>> fullDisk;
         if (prepare == QStringLiteral("full"))
-            Platform::setWriteLimitForTesting(1000);
+            fullDisk.emplace(1000);
         else if (prepare.endsWith(QLatin1Char('/')))
             QDir(m_folder).mkdir(prepare.chopped(1));
         else if (!prepare.isEmpty())

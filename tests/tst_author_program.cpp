@@ -21,10 +21,19 @@ struct Run
     QByteArray err;
 };
 
-Run runTool(const QStringList &arguments)
+// Run as from a terminal without a desktop, unless told otherwise: with no
+// command on a desktop, the tool opens the maker's window.
+Run runTool(const QStringList &arguments, const QString &program = QStringLiteral(PIMUKARO_AUTHOR),
+    const QString &display = QString())
 {
     QProcess process;
-    process.start(QStringLiteral(PIMUKARO_AUTHOR), arguments);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    if (!display.isEmpty())
+        environment.insert(QStringLiteral("DISPLAY"), display);
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return {};
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
@@ -129,6 +138,29 @@ private slots:
         QCOMPARE(run.status, 1);
         QCOMPARE(QString::fromUtf8(run.err), QStringLiteral("new: 写真 %1gone.jpg がありません。\n").arg(m_folder));
         QCOMPARE(snapshot(m_folder), before);
+    }
+
+    // No command on a desktop opens the window: the program beside the tool
+    // (here a stand-in that says it ran); a command still runs as a command.
+    void noCommandOnADesktopOpensTheWindow()
+    {
+        QTemporaryDir games;
+        const QString tool = games.filePath(QStringLiteral("pimukaro-author"));
+        QVERIFY(QFile::copy(QStringLiteral(PIMUKARO_AUTHOR), tool));
+        const QString maker = games.filePath(QStringLiteral("pimukaro-maker"));
+        writeFile(maker, "#!/bin/sh\necho \"window $DISPLAY $#\"\n");
+        QVERIFY(QFile::setPermissions(maker, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const Run window = runTool({}, tool, QStringLiteral(":99"));
+        QCOMPARE(window.status, 0);
+        QCOMPARE(window.out, QByteArray("window :99 0\n"));
+        const Run command = runTool({QStringLiteral("check"), m_folder}, tool, QStringLiteral(":99"));
+        QVERIFY(!command.out.contains("window"));
+        QCOMPARE(command.status, runTool({QStringLiteral("check"), m_folder}).status);
+        // Without the window's program, the usage text as without a desktop.
+        QVERIFY(QFile::remove(maker));
+        const Run usage = runTool({}, tool, QStringLiteral(":99"));
+        QCOMPARE(usage.status, 2);
+        QVERIFY(usage.err.contains("コマンドを指定してください。"));
     }
 
 private:

@@ -94,12 +94,14 @@ void writeIcons(const QString &folder)
     writeFileAtomically(dir.filePath(smallIconFileName), pngBytes(drawIcon(16)));
 }
 
-void writeThemeIcons(const QString &folder, const QString &name)
+void writeThemeIcons(const QString &folder, const QString &name, QImage (*draw)(int))
 {
+    if (!draw)
+        draw = drawThemeIcon;
     for (const int size : themeIconSizes) {
         const QString apps = QStringLiteral("%1/%2x%2/apps").arg(folder).arg(size);
         makeFolder(apps);
-        writeFileAtomically(QDir(apps).filePath(name + QStringLiteral(".png")), pngBytes(drawThemeIcon(size)));
+        writeFileAtomically(QDir(apps).filePath(name + QStringLiteral(".png")), pngBytes(draw(size)));
     }
 }
 

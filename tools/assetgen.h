@@ -4,6 +4,7 @@
 #include "tools/scene.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 #include <vector>
@@ -27,7 +28,8 @@ void writeIcons(const QString &folder);
 inline constexpr int themeIconSizes[] = { 16, 24, 32, 48, 64, 128, 256 };
 // The icon as the hicolor theme lays it out below folder:
 // SIZExSIZE/apps/name.png for every size above.
-void writeThemeIcons(const QString &folder, const QString &name);
+// draw paints the icon at a size (the game's icon unless told otherwise).
+void writeThemeIcons(const QString &folder, const QString &name, QImage (*draw)(int) = nullptr);
 
 // The whole play folder: both sample folders, the sounds and the icons.
 void writeAllAssets(const QString &folder);

@@ -4,6 +4,7 @@
 
 #include "tools/asseterror.h"
 #include "tools/assetgen.h"
+#include "tools/makericon.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -15,15 +16,19 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     const bool themeIcons = args.size() == 4 && args[1] == QStringLiteral("--theme-icons");
-    if (!(args.size() == 2 || themeIcons) || args.contains(QString())) {
+    const bool makerIcons = args.size() == 4 && args[1] == QStringLiteral("--maker-icons");
+    if (!(args.size() == 2 || themeIcons || makerIcons) || args.contains(QString())) {
         std::fprintf(stderr,
             "usage: pimukaro-assets OUTPUT-FOLDER\n"
-            "       pimukaro-assets --theme-icons OUTPUT-FOLDER ICON-NAME\n");
+            "       pimukaro-assets --theme-icons OUTPUT-FOLDER ICON-NAME\n"
+            "       pimukaro-assets --maker-icons OUTPUT-FOLDER ICON-NAME\n");
         return 2;
     }
     try {
         if (themeIcons)
             writeThemeIcons(args[2], args[3]);
+        else if (makerIcons)
+            writeThemeIcons(args[2], args[3], drawMakerThemeIcon);
         else
             writeAllAssets(args[1]);
     } catch (const AssetError &e) {

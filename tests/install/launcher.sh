@@ -33,7 +33,7 @@ shows_label() {
 # ROOT's own, less DESTDIR for a tree unpacked from a package.
 start_from_menu() {
     local root=$1 destdir=${2:-} entry command
-    entry=$(echo "$root"/share/applications/*.desktop)
+    entry="$root"/share/applications/org.pimukaro.pimukaro.desktop
     command=$(sed -n 's/^Exec=//p' "$entry")
     [ "$command" = "${root#"$destdir"}/games/pimukaro-launcher" ] ||
         fail "the menu entry runs $command, not ${root#"$destdir"}/games/pimukaro-launcher"
@@ -73,7 +73,7 @@ check_launcher() {
     done
     shows_label
     local class
-    class=$(sed -n 's/^StartupWMClass=//p' "$root"/share/applications/*.desktop)
+    class=$(sed -n 's/^StartupWMClass=//p' "$root"/share/applications/org.pimukaro.pimukaro.desktop)
     xdotool search --class "^$class\$" 2>/dev/null | grep -qx "$WID" ||
         fail "the window's class is not $class, as the menu entry says"
     [ "${SCREENSHOT:-}" = "" ] || import -silent -window "$WID" "$SCREENSHOT"

@@ -19,6 +19,8 @@ dpkg-deb --contents "$deb" | awk '{print $6}' >"$WORK/contents.txt"
 for path in ./usr/games/pimukaro ./usr/games/pimukaro-launcher \
     ./usr/share/applications/org.pimukaro.pimukaro.desktop \
     ./usr/share/metainfo/org.pimukaro.pimukaro.metainfo.xml \
+    ./usr/games/pimukaro-maker ./usr/share/applications/org.pimukaro.pimukaro.maker.desktop \
+    ./usr/share/metainfo/org.pimukaro.pimukaro.maker.metainfo.xml \
     ./usr/share/pimukaro/Atari.wav ./usr/share/pimukaro/Hazure.wav \
     ./usr/share/pimukaro/Clear.wav ./usr/share/pimukaro/Miss.wav \
     ./usr/share/pimukaro/サンプルもんだい/ ./usr/share/pimukaro/おぼえてもんだい/Kioku.txt; do

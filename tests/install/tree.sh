@@ -15,16 +15,19 @@ trap 'cleanup; rm -rf "$WORK"' EXIT
 cmake --install "$BUILD" --prefix "$WORK/first" --strip >/dev/null || fail "cmake --install failed"
 ROOT="$WORK/first"
 
-desktop-file-validate "$ROOT"/share/applications/*.desktop || fail "the desktop entry does not validate"
-report=$(appstreamcli validate --no-net "$ROOT"/share/metainfo/*.metainfo.xml 2>&1) ||
-    fail "the metainfo does not validate: $report"
-! grep -q '^[EW]:' <<<"$report" || fail "the metainfo validates with remarks: $report"
-
-for size in 16 24 32 48 64 128 256; do
-    icon=$(echo "$ROOT/share/icons/hicolor/${size}x${size}/apps/"*.png)
-    [ -f "$icon" ] || fail "no ${size}x${size} icon"
-    file -b "$icon" | grep -q "^PNG image data, $size x $size," || fail "$icon is $(file -b "$icon")"
+# The game's and the question maker's, each with its own entry, metainfo and icons.
+for id in org.pimukaro.pimukaro org.pimukaro.pimukaro.maker; do
+    desktop-file-validate "$ROOT/share/applications/$id.desktop" || fail "the desktop entry $id does not validate"
+    report=$(appstreamcli validate --no-net "$ROOT/share/metainfo/$id.metainfo.xml" 2>&1) ||
+        fail "the metainfo of $id does not validate: $report"
+    ! grep -q '^[EW]:' <<<"$report" || fail "the metainfo of $id validates with remarks: $report"
+    for size in 16 24 32 48 64 128 256; do
+        icon="$ROOT/share/icons/hicolor/${size}x${size}/apps/$id.png"
+        [ -f "$icon" ] || fail "no ${size}x${size} icon $id"
+        file -b "$icon" | grep -q "^PNG image data, $size x $size," || fail "$icon is $(file -b "$icon")"
+    done
 done
+[ -x "$ROOT/games/pimukaro-maker" ] || fail "the question maker is not beside the game"
 
 holders=$(grep -rlF "$BUILD" "$ROOT" || true)
 [ -z "$holders" ] || fail "these installed files hold the build folder's path: $holders"
