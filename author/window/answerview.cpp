@@ -29,8 +29,11 @@ void AnswerView::setCircles(const std::vector<Author::Circle> &circles, const QS
 {
     const int selected = selectedCircle();
     while (m_items.size() > circles.size()) {
-        delete m_items.back();
+        // Out of the list first: a selected item's end tells the scene, which
+        // asks this view for the selection while the item is half gone.
+        CircleItem *last = m_items.back();
         m_items.pop_back();
+        delete last;
     }
     for (std::size_t i = 0; i < circles.size(); ++i) {
         if (i == m_items.size()) {
