@@ -16,9 +16,11 @@ struct Budget
     std::string unit; // "ms", "%" (of one core), "MB" (10^6 bytes) or "x" (a ratio)
     double limit; // the figure may not exceed it; negative: shown only
     int decimals; // how the figure is printed, and so what "0" means
-    // Set: the line is the benchmark's time divided by this benchmark's, both
-    // from the same run.
+    // Set: the line is the benchmark's figure (its time, or its counter)
+    // divided by this benchmark's same figure, both from the same run.
     std::string floor = {};
+    // With a floor: the difference of the two figures instead of their ratio.
+    bool difference = false;
 };
 
 const std::vector<Budget> &budgets();

@@ -1,13 +1,16 @@
 // Starts the game with the start-up app/main.cpp calls, in a process of its own, and
 // tells the bench on standard output what it measured:
-//   pimukaro-bench-probe startup      "painted <main> <painted>": monotonic ns at
-//                                     the start of main and after the first paint
+//   pimukaro-bench-probe startup      "painted <main> <shown> <painted> <resident kB>":
+//                                     monotonic ns at the start of main, when the
+//                                     window was shown and after its first paint,
+//                                     and the resident memory once settled
 //   pimukaro-bench-probe playthrough  "played <questions> <answers> <peak kB>": every
 //                                     question of the folder loaded and every answer
 //                                     clicked, then the peak resident memory
 // It runs in whatever folder it is started in, as the game does.
 
 #include "bench/benchclock.h"
+#include "bench/firstscreen.h"
 #include "recordinguser.h"
 #include "bench/mouse.h"
 #include "form/Pimukaro_Main.h"
@@ -20,44 +23,12 @@
 #include "recordingspeaker.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QPaintEvent>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
-#include <functional>
 
 namespace {
-
-// Calls back once the window and all its controls have been painted for the
-// first time: the first paint event of any of them is seen here, and the call
-// is queued behind the rest of that painting pass.
-class FirstPaint : public QObject
-{
-public:
-    FirstPaint(QWidget *window, std::function<void()> painted)
-        : m_window(window)
-        , m_painted(std::move(painted))
-    {
-        qApp->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()
-            && static_cast<QWidget *>(watched)->window() == m_window) {
-            qApp->removeEventFilter(this);
-            QMetaObject::invokeMethod(this, m_painted, Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-private:
-    QWidget *m_window;
-    std::function<void()> m_painted;
-};
 
 // Loads every question of the folder and finds all its differences with real
 // clicks on picture B, as a child playing the whole folder would.
@@ -84,21 +55,6 @@ QString playThrough(TForm1 &form, RecordingUser &user, int &answers)
         answers += form.AnswerCount;
     }
     return QString();
-}
-
-// The peak resident memory of this program image, in kB. getrusage's
-// ru_maxrss would do for a game started from a shell, but in a process
-// spawned by the bench it also holds the bench's own peak from before exec.
-long peakResidentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    // A /proc file has no size, so it is read whole rather than line by line.
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.simplified().split(' ').value(1).toLong();
-    return 0;
 }
 
 } // namespace
@@ -136,21 +92,22 @@ int main(int argc, char *argv[])
         exitCode = 3;
         app.quit();
     });
-    FirstPaint firstPaint(&Form1, [&] {
-        const std::int64_t painted = BenchClock::monotonicNs();
+    FirstScreen firstScreen(&Form1, [&](const FirstScreen::Times &times) {
         neverPainted.stop();
         if (mode == QLatin1String("startup")) {
-            std::printf(
-                "painted %lld %lld\n", static_cast<long long>(mainStarted), static_cast<long long>(painted));
+            QTimer::singleShot(SettleMs, &app, [&, times] {
+                printStartUp(mainStarted, times, residentKb());
+                app.quit();
+            });
+            return;
+        }
+        int answers = 0;
+        const QString problem = playThrough(Form1, **user, answers);
+        if (problem.isEmpty()) {
+            std::printf("played %d %d %ld\n", int(Form1.QuestionTotal), answers, peakResidentKb());
         } else {
-            int answers = 0;
-            const QString problem = playThrough(Form1, **user, answers);
-            if (problem.isEmpty()) {
-                std::printf("played %d %d %ld\n", int(Form1.QuestionTotal), answers, peakResidentKb());
-            } else {
-                std::fprintf(stderr, "pimukaro-bench-probe: %s\n", qPrintable(problem));
-                exitCode = 1;
-            }
+            std::fprintf(stderr, "pimukaro-bench-probe: %s\n", qPrintable(problem));
+            exitCode = 1;
         }
         std::fflush(stdout);
         app.quit();

@@ -1,10 +1,11 @@
 #include "platform/sound.h"
 
+#include "platform/sdlaudio.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <SDL.h>
 #include <algorithm>
 
 namespace Platform {
@@ -59,14 +60,21 @@ QString soundDataDir()
 SdlSpeaker::~SdlSpeaker()
 {
     if (m_state == State::Started)
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m_sdl->QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool SdlSpeaker::start()
 {
     if (m_state == State::NotStarted) {
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0)
+        QString why;
+        m_sdl = sdlAudio(&why);
+        if (!m_sdl) {
+            qWarning("No sound: cannot load SDL2: %s", qPrintable(why));
+            m_state = State::NoAudio;
+            return false;
+        }
+        m_sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        if (m_sdl->InitSubSystem(SDL_INIT_AUDIO) == 0)
             m_state = State::Started;
         else
             giveUp("cannot start the audio system");
@@ -76,9 +84,9 @@ bool SdlSpeaker::start()
 
 void SdlSpeaker::giveUp(const char *what)
 {
-    qWarning("No sound: %s: %s", what, SDL_GetError());
+    qWarning("No sound: %s: %s", what, m_sdl->GetError());
     if (m_state == State::Started)
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m_sdl->QuitSubSystem(SDL_INIT_AUDIO);
     m_state = State::NoAudio;
 }
 
@@ -94,31 +102,31 @@ void SdlSpeaker::play(const QString &fileName)
     Uint8 *samples = nullptr;
     Uint32 length = 0;
     // A file that is not a wave plays nothing, like a missing one.
-    if (!SDL_LoadWAV(QFile::encodeName(path).constData(), &wave, &samples, &length))
+    if (!m_sdl->LoadWAV_RW(m_sdl->RWFromFile(QFile::encodeName(path).constData(), "rb"), 1, &wave, &samples, &length))
         return;
 
     SDL_AudioSpec wanted = wave;
     wanted.samples = bufferSamples;
     wanted.callback = nullptr; // queued, not pulled
     SDL_AudioSpec obtained;
-    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+    const SDL_AudioDeviceID device = m_sdl->OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
     if (device == 0) {
-        SDL_FreeWAV(samples);
+        m_sdl->FreeWAV(samples);
         giveUp("cannot open the audio device");
         return;
     }
-    if (SDL_QueueAudio(device, samples, length) == 0) {
-        SDL_PauseAudioDevice(device, 0);
+    if (m_sdl->QueueAudio(device, samples, length) == 0) {
+        m_sdl->PauseAudioDevice(device, 0);
         // A device that stops taking data must not hang the game: give up a
         // second after the sound should have ended.
-        const Uint64 deadline = SDL_GetTicks64() + durationMs(wave, length) + 1000;
-        while (SDL_GetQueuedAudioSize(device) > 0 && SDL_GetTicks64() < deadline)
-            SDL_Delay(5);
+        const Uint64 deadline = m_sdl->GetTicks64() + durationMs(wave, length) + 1000;
+        while (m_sdl->GetQueuedAudioSize(device) > 0 && m_sdl->GetTicks64() < deadline)
+            m_sdl->Delay(5);
         // An empty queue still has the device's last buffer to play.
-        SDL_Delay(durationMs(obtained, obtained.size) + 10);
+        m_sdl->Delay(durationMs(obtained, obtained.size) + 10);
     }
-    SDL_CloseAudioDevice(device);
-    SDL_FreeWAV(samples);
+    m_sdl->CloseAudioDevice(device);
+    m_sdl->FreeWAV(samples);
 }
 
 SdlSpeaker &systemSpeaker()

@@ -21,9 +21,12 @@ QString dataDirFor(const QString &programDir);
 // dataDirFor() of this program.
 QString soundDataDir();
 
-// The real speaker, on SDL2's audio. The audio system is started at the first
-// sound that is found; if that fails, or no device opens, there is no audio
-// for the rest of this speaker's life and the reason is printed once.
+struct SdlAudio;
+
+// The real speaker, on SDL2's audio. The library is loaded and the audio
+// system started at the first sound that is found; if that fails, or no
+// device opens, there is no audio for the rest of this speaker's life and the
+// reason is printed once.
 class SdlSpeaker : public Speaker
 {
 public:
@@ -40,6 +43,7 @@ private:
     void giveUp(const char *what);
 
     State m_state = State::NotStarted;
+    const SdlAudio *m_sdl = nullptr;
 };
 
 SdlSpeaker &systemSpeaker();

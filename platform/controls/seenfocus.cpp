@@ -3,13 +3,10 @@
 #include "platform/controls/stacking.h"
 
 #include <QEvent>
-#include <QVariant>
+#include <QHash>
 #include <QWidget>
 
 namespace {
-
-// The focus policy a control was made with, kept while it is not seen.
-constexpr const char *ownPolicyProperty = "pimukaroOwnFocusPolicy";
 
 bool isPartOfWindow(const QObject *object)
 {
@@ -83,6 +80,7 @@ private:
     void watch(QWidget *widget)
     {
         widget->installEventFilter(this);
+        connect(widget, &QObject::destroyed, this, [this, widget] { m_ownPolicies.remove(widget); });
         for (QObject *child : widget->children())
             if (isPartOfWindow(child))
                 watch(static_cast<QWidget *>(child));
@@ -104,15 +102,16 @@ private:
             if (!isPartOfWindow(child))
                 continue;
             auto *widget = static_cast<QWidget *>(child);
-            const QVariant own = widget->property(ownPolicyProperty);
+            const auto own = m_ownPolicies.constFind(widget);
             if (!isSeenInWindow(widget)) {
-                if (!own.isValid() && widget->focusPolicy() != Qt::NoFocus) {
-                    widget->setProperty(ownPolicyProperty, int(widget->focusPolicy()));
+                if (own == m_ownPolicies.cend() && widget->focusPolicy() != Qt::NoFocus) {
+                    m_ownPolicies.insert(widget, widget->focusPolicy());
                     widget->setFocusPolicy(Qt::NoFocus);
                 }
-            } else if (own.isValid()) {
-                widget->setFocusPolicy(Qt::FocusPolicy(own.toInt()));
-                widget->setProperty(ownPolicyProperty, QVariant());
+            } else if (own != m_ownPolicies.cend()) {
+                const Qt::FocusPolicy policy = *own;
+                m_ownPolicies.erase(own);
+                widget->setFocusPolicy(policy);
             }
             applyPolicies(widget);
         }
@@ -127,6 +126,8 @@ private:
     }
 
     QWidget *m_window;
+    // The focus policy each control was made with, kept while it is not seen.
+    QHash<const QWidget *, Qt::FocusPolicy> m_ownPolicies;
     bool m_updating = false;
 };
 

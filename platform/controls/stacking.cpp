@@ -1,11 +1,18 @@
 #include "platform/controls/stacking.h"
 
 #include <QList>
-#include <QVariant>
+#include <QSet>
 #include <QWidget>
 
 namespace {
-constexpr const char *windowlessProperty = "pimukaroWindowless";
+// A set rather than a dynamic property: the focus rules ask about every
+// control each time one is shown, hidden or moved, and a dynamic property is
+// looked up by name through all of QWidget's own properties first.
+QSet<const QWidget *> &windowlessWidgets()
+{
+    static QSet<const QWidget *> widgets;
+    return widgets;
+}
 
 QList<QWidget *> childWidgets(QWidget *parent)
 {
@@ -21,12 +28,15 @@ QList<QWidget *> childWidgets(QWidget *parent)
 
 void markWindowless(QWidget *widget)
 {
-    widget->setProperty(windowlessProperty, true);
+    if (windowlessWidgets().contains(widget))
+        return;
+    windowlessWidgets().insert(widget);
+    QObject::connect(widget, &QObject::destroyed, [widget] { windowlessWidgets().remove(widget); });
 }
 
 bool isWindowless(const QWidget *widget)
 {
-    return widget->property(windowlessProperty).toBool();
+    return windowlessWidgets().contains(widget);
 }
 
 void stackLikeWindows(QWidget *parent)
