@@ -108,6 +108,22 @@ QRect coveredPart(const cv::Matx33d &aToB, QSize a, QSize b)
     return QRect(QPoint(left, top), QPoint(right, bottom)) & QRect(QPoint(0, 0), a);
 }
 
+// How well two grey pictures of one size agree where they stand.
+double unmovedCorrelation(const cv::Mat &a, const cv::Mat &b)
+{
+    // A picture of one flat colour agrees with nothing.
+    for (const cv::Mat *grey : {&a, &b}) {
+        cv::Scalar mean, deviation;
+        cv::meanStdDev(*grey, mean, deviation);
+        if (deviation[0] < 1)
+            return -1;
+    }
+    cv::Mat result;
+    cv::matchTemplate(a, b, result, cv::TM_CCOEFF_NORMED);
+    const float value = result.at<float>(0, 0);
+    return std::isfinite(value) ? value : -1;
+}
+
 QString notTheSamePlace()
 {
     return QStringLiteral("2 枚の写真は同じ場所を写していないようです（重ね合わせられません）。同じ場所から撮った 2 枚にしてください。");
@@ -161,8 +177,16 @@ AlignedPair aligned(const QImage &a, const QImage &b, const std::atomic_bool *ca
         return pair;
     }
     // From A's pixels to the fine level, across, and up to B's pixels.
-    const cv::Matx33d aToB = scaling(double(b.width()) / fine.width, double(b.height()) / fine.height) * warp
+    cv::Matx33d aToB = scaling(double(b.width()) / fine.width, double(b.height()) / fine.height) * warp
         * scaling(double(fine.width) / a.width(), double(fine.height) / a.height());
+    // Plain colours (two drawings, a camera on a stand) give ECC nothing to
+    // hold on to; photos of one size that already agree need no moving.
+    if (a.size() == b.size() && (correlation < LeastCorrelation || !plausible(aToB, a.size(), b.size()))) {
+        if (const double unmoved = unmovedCorrelation(fineA, fineB); unmoved >= LeastCorrelation) {
+            aToB = cv::Matx33d::eye();
+            correlation = unmoved;
+        }
+    }
     if (correlation < LeastCorrelation || !plausible(aToB, a.size(), b.size())) {
         pair.problem = notTheSamePlace();
         return pair;

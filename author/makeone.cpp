@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "author/makeone.h"
 
-#include "author/interimphoto.h"
 #include "author/limit.h"
+#include "author/photo.h"
+#include "author/square.h"
+#include "author/writequestion.h"
 #include "rules/answerlines.h"
 #include "rules/circles.h"
 #include "rules/questionfiles.h"
@@ -136,19 +138,32 @@ Outcome makeFromOnePhoto(const OnePhotoRequest &request)
     if (!Platform::folderExists(question.folder))
         return outcome.fail(say(QStringLiteral("フォルダ %1 がありません。").arg(question.folder)));
 
+    // One photo makes a whole question: any file of that name stops it
+    // before the photo is read (the writer would keep an answer file there).
+    QStringList there = existingPictures(question);
+    if (const QString answers = AnswerFileOf(question.folder, question.name); Platform::fileExists(answers))
+        there << Platform::fileNameOf(answers);
+    if (!there.isEmpty())
+        return outcome.fail(say(QStringLiteral("その名前のファイル（%1）がもうあります。別の名前にしてください。")
+                                    .arg(there.join(QStringLiteral("、")))
+            + nothing));
+
     QString why;
-    const std::optional<QImage> photo = Interim::readPhoto(request.photo, why);
+    QSize full;
+    const std::optional<QImage> photo = readPhoto(request.photo, why, &full);
     if (!photo)
         return outcome.fail(say(why));
-    const QRect square = request.square.value_or(Interim::defaultSquare(photo->size()));
-    if (!photo->rect().contains(square))
+    // The square is named in the photo's own pixels; the photo may have been
+    // read at a reduced size.
+    const QRect named = request.square.value_or(defaultSquare(full));
+    if (!QRect(QPoint(0, 0), full).contains(named))
         return outcome.fail(say(QStringLiteral("正方形（左 %1、上 %2、一辺 %3）が写真（%4 x %5）からはみ出しています。")
-                                    .arg(square.x())
-                                    .arg(square.y())
-                                    .arg(square.width())
-                                    .arg(photo->width())
-                                    .arg(photo->height())));
-    const QImage a = Interim::cutSquare(*photo, square);
+                                    .arg(named.x())
+                                    .arg(named.y())
+                                    .arg(named.width())
+                                    .arg(full.width())
+                                    .arg(full.height())));
+    const QImage a = cutSquare(*photo, squareInReadPhoto(named, full, photo->size()));
 
     const quint64 seed = request.seed.value_or(QRandomGenerator::system()->bounded(SeedsPicked));
     const Planting planting = plantDifferences(a, request.differences, seed);
@@ -159,9 +174,10 @@ Outcome makeFromOnePhoto(const OnePhotoRequest &request)
     for (const PlantedChange &change : planting.changes)
         circles.push_back(change.circle);
     const int limit = request.limit.value_or(suggestedLimit(circles));
-    if (const QString problem = Interim::writeQuestion(question, a, planting.b, circles, limit, {request.bitmap, false});
+    // Its reasons already say that nothing was made.
+    if (const QString problem = writeQuestion(question, a, planting.b, circles, limit, {request.bitmap, false});
         !problem.isEmpty())
-        return outcome.fail(say(problem + nothing));
+        return outcome.fail(say(problem));
 
     const QString extension = request.bitmap ? QStringLiteral("bmp") : QStringLiteral("jpg");
     outcome.tell(say(QStringLiteral("%1_A.%2 と %1_B.%2 と %3 を作りました（違い %4 か所、制限時間 %5 秒、シード %6）。")

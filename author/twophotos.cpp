@@ -54,6 +54,7 @@ TwoPhotoQuestion questionFromTwoPhotos(const QImage &photoA, const QImage &photo
     question.problem = aligned.problem;
     if (aligned.cancelled || !aligned.problem.isEmpty())
         return question;
+    question.common = aligned.common;
     question.square = square.value_or(middleSquare(aligned.common));
     // A square that overhangs what B covers by a pixel or two (a photo held
     // still, a square to the very edge) still sees B's edge there.
@@ -77,8 +78,10 @@ TwoPhotoQuestion questionFromTwoPhotos(const QImage &photoA, const QImage &photo
     const QImage laidB = cutSquare(aligned.b, question.square);
     FoundDifferences found = findChanges(question.a, laidB);
     question.problem = found.problem;
-    if (!found.problem.isEmpty())
+    if (!found.problem.isEmpty()) {
+        question.b = laidB;
         return question;
+    }
     question.circles = std::move(found.circles);
     question.b = onlyInCircles(question.a, laidB, question.circles);
     return question;

@@ -17,9 +17,11 @@ namespace Author {
 // A question made from two photos, before anything is written.
 struct TwoPhotoQuestion
 {
-    QImage a, b; // the 350 x 350 pictures
+    QImage a, b; // the 350 x 350 pictures; when only the finder had a problem, b
+                 // as laid over a, for a person to circle by hand
     std::vector<Circle> circles; // one per difference, on b
     QRect square; // the square of photo A that became the pictures
+    QRect common; // the part of photo A that photo B covers, once laid over it
     QString problem; // why no question could be made (Japanese), or empty
     bool cancelled = false;
 };

@@ -7,6 +7,7 @@
 #include "author/square.h"
 #include "support/handheldpairs.h"
 
+#include <QPainter>
 #include <QTest>
 
 #include <cmath>
@@ -102,6 +103,33 @@ private slots:
         for (int c = 0; c < 3; ++c)
             QVERIFY2(std::abs(sums[0][c] - sums[1][c]) / count < 2.0,
                 qPrintable(QStringLiteral("%1 against %2").arg(sums[0][c] / count).arg(sums[1][c] / count)));
+    }
+
+    // Two pictures of plain colours and one size, the second with a thing
+    // added and one recoloured (drawings, a camera on a stand): nothing to
+    // move, all of A covered, B as it was.
+    void plainPicturesOfOneSizeLieAsTheyAre()
+    {
+        QImage a(800, 600, QImage::Format_RGB32);
+        a.fill(QColor(0x00, 0xff, 0x00));
+        QPainter paint(&a);
+        paint.fillRect(0, 0, 800, 250, QColor(0x88, 0xcc, 0xff));
+        paint.fillRect(170, 180, 30, 200, QColor(0x8b, 0x5a, 0x2b));
+        paint.fillRect(520, 380, 80, 80, QColor(0xe0, 0x20, 0x20));
+        paint.end();
+        QImage b = a.copy();
+        paint.begin(&b);
+        paint.fillRect(520, 380, 80, 80, QColor(0xff, 0xff, 0x00));
+        paint.setPen(Qt::NoPen);
+        paint.setBrush(QColor(0x00, 0x00, 0xff));
+        paint.drawEllipse(QPoint(400, 330), 40, 40);
+        paint.end();
+        const Author::AlignedPair aligned = Author::alignPhotos(a, b);
+        QVERIFY2(aligned.problem.isEmpty(), qPrintable(aligned.problem));
+        QCOMPARE(aligned.common, a.rect());
+        QVERIFY(aligned.aToB.isIdentity());
+        QCOMPARE(aligned.b.pixel(100, 100), b.pixel(100, 100));
+        QCOMPARE(aligned.b.pixel(400, 330), b.pixel(400, 330));
     }
 
     // Two photos of different places: refused in plain words.

@@ -226,6 +226,20 @@ private slots:
         QVERIFY(question.a.isNull() && question.circles.empty());
     }
 
+    // Laid over each other but nothing found: the pictures still come back,
+    // B as laid, for a person to circle by hand; nothing is circled.
+    void nothingFoundKeepsThePictures()
+    {
+        const HandHeldPairs::Pair pair = HandHeldPairs::make(photoSize, 140, {1, 0.01, 0.01, 0, 0.05}, 0);
+        const Author::TwoPhotoQuestion question = Author::questionFromTwoPhotos(pair.a, pair.b, std::nullopt);
+        QCOMPARE(question.problem, QStringLiteral("絵 A と絵 B の違いが見つかりませんでした。"));
+        QVERIFY(question.circles.empty());
+        QCOMPARE(question.a.size(), QSize(350, 350));
+        QCOMPARE(question.b.size(), QSize(350, 350));
+        QVERIFY(question.common.contains(question.square));
+        QVERIFY(question.common.width() < photoSize.width());
+    }
+
     void otherPlacesRefused()
     {
         const HandHeldPairs::Pair one = HandHeldPairs::make(photoSize, 130, {}, 3);

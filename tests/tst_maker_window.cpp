@@ -17,8 +17,11 @@
 #include "author/window/questionfolder.h"
 #include "author/window/savedialog.h"
 #include "author/window/squareframe.h"
+#include "author/photo.h"
+#include "author/twophotos.h"
 #include "authorpairs.h"
 #include "modal.h"
+#include "support/handheldpairs.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -36,6 +39,7 @@
 #include <QTimer>
 #include <QMimeData>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -159,6 +163,66 @@ private slots:
         QCOMPARE(m_window->limitBox()->currentText(), QStringLiteral("40"));
         QVERIFY(m_window->viewB()->circleItem(0));
         QVERIFY(m_window->squareFrame()->isVisible());
+    }
+
+    // Two photos taken by hand (turned, shifted, scaled, lit a little
+    // differently, the second one also smaller) dropped on the window: B is
+    // laid over A and each change gets its circle, as the library makes them.
+    void aHandHeldPairDroppedGetsCircles()
+    {
+        const HandHeldPairs::Pair pair = HandHeldPairs::make(QSize(1200, 900), 104, HandHeldPairs::randomShot(104), 3);
+        const QString fileA = m_home.filePath(QStringLiteral("handheld-a.png"));
+        const QString fileB = m_home.filePath(QStringLiteral("handheld-b.png"));
+        QVERIFY(pair.a.save(fileA));
+        QVERIFY(pair.b.copy(0, 0, 1170, 880).save(fileB));
+        dropFiles(m_window.get(), {fileA, fileB});
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->draft()->isEmpty() && !m_window->isBusy(), WaitForWork);
+
+        QString why;
+        const std::optional<QImage> a = Author::readPhoto(fileA, why);
+        const std::optional<QImage> b = Author::readPhoto(fileB, why);
+        QVERIFY(a && b);
+        const Author::TwoPhotoQuestion expected = Author::questionFromTwoPhotos(*a, *b, std::nullopt);
+        QVERIFY2(expected.problem.isEmpty(), qPrintable(expected.problem));
+        QCOMPARE(expected.circles.size(), std::size_t(3));
+        QCOMPARE(m_window->draft()->circles(), expected.circles);
+        QVERIFY(m_window->draft()->a() == expected.a);
+        QVERIFY(m_window->draft()->b() == expected.b);
+        QCOMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("違いが 3 か所見つかりました。"));
+        QVERIFY(m_window->viewB()->circleItem(2));
+        QVERIFY(m_window->squareFrame()->isVisible());
+        QCOMPARE(m_window->undoStack()->count(), 0);
+    }
+
+    // Photos of two different places: the reason is said, in a box and in
+    // the status line, and the question on the table stays as it was.
+    void twoPlacesAreRefusedAndNothingChanges()
+    {
+        setQuestion({{100, 100, 20}});
+        const QImage beforeA = m_window->draft()->a();
+        const QImage beforeB = m_window->draft()->b();
+        const QString fileA = m_home.filePath(QStringLiteral("place-one.png"));
+        const QString fileB = m_home.filePath(QStringLiteral("place-two.png"));
+        QVERIFY(HandHeldPairs::make(QSize(1200, 900), 130, {}, 3).a.save(fileA));
+        QVERIFY(HandHeldPairs::make(QSize(1200, 900), 131, {}, 3).a.save(fileB));
+        QString told;
+        onNextModal([&told](QWidget *box) {
+            told = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        dropFiles(m_window.get(), {fileA, fileB});
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isBusy() && !told.isEmpty(), WaitForWork);
+        const QString refusal
+            = QStringLiteral("2 枚の写真は同じ場所を写していないようです（重ね合わせられません）。同じ場所から撮った 2 枚にしてください。");
+        QCOMPARE(told, refusal);
+        QCOMPARE(m_window->statusBar()->currentMessage(), refusal);
+        QCOMPARE(m_window->draft()->circles(), (std::vector<Circle> {{100, 100, 20}}));
+        QVERIFY(m_window->draft()->a() == beforeA);
+        QVERIFY(m_window->draft()->b() == beforeB);
+        QCOMPARE(m_window->undoStack()->count(), 0);
+        QVERIFY(m_window->undoStack()->isClean());
+        QVERIFY(!m_window->squareFrame()->isVisible());
+        QVERIFY(!m_window->action(QStringLiteral("otherDifferences"))->isEnabled());
     }
 
     // One photo dropped: its middle becomes A, differences are planted into B

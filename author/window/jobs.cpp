@@ -2,98 +2,49 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "author/window/jobs.h"
 
-#include "author/finder.h"
 #include "author/limit.h"
-#include "author/make.h"
-#include "rules/constants.h"
-#include "author/question.h"
-#include "rules/answerlines.h"
-#include "rules/circles.h"
+#include "author/square.h"
+#include "author/twophotos.h"
 
-#include <QFileInfo>
-#include <QImageReader>
+#include <algorithm>
 
 namespace Maker::Jobs {
 
 namespace {
-// A frame a quarter of the shorter side still gives the question every pixel.
-constexpr int SmallestUsefulSide = 4 * PictureSide;
-
 bool cancelled(const std::atomic_bool *cancel)
 {
     return cancel && cancel->load();
 }
 } // namespace
 
-std::optional<QImage> readPhoto(const QString &fileName, QString &why)
+QRect keptInside(QRect square, const QRect &area)
 {
-    const QFileInfo info(fileName);
-    if (!info.isFile()) {
-        why = QStringLiteral("写真 %1 がありません。").arg(info.fileName());
-        return std::nullopt;
-    }
-    QImageReader reader(fileName);
-    reader.setAutoTransform(true);
-    // Halved while that keeps enough pixels: JPEG decodes at a half, a quarter
-    // or an eighth of its size for hardly more than the cost of reading it.
-    const QSize stored = reader.size();
-    int divisor = 1;
-    while (divisor < 8 && stored.isValid() && qMin(stored.width(), stored.height()) / (2 * divisor) >= SmallestUsefulSide)
-        divisor *= 2;
-    if (divisor > 1)
-        reader.setScaledSize(QSize(stored.width() / divisor, stored.height() / divisor));
-    QImage image = reader.read();
-    if (image.isNull()) {
-        why = QStringLiteral("写真 %1 を読めません（%2）。").arg(info.fileName(), reader.errorString());
-        return std::nullopt;
-    }
-    if (qMin(image.width(), image.height()) < 2) {
-        why = QStringLiteral("写真 %1 は小さすぎます。").arg(info.fileName());
-        return std::nullopt;
-    }
-    return image;
+    const int side = std::max(1, std::min({square.width(), area.width(), area.height()}));
+    square.setSize({side, side});
+    square.moveLeft(std::clamp(square.left(), area.left(), area.right() + 1 - side));
+    square.moveTop(std::clamp(square.top(), area.top(), area.bottom() + 1 - side));
+    return square;
 }
 
-QRect defaultSquare(QSize photo)
-{
-    const int side = qMin(photo.width(), photo.height());
-    return QRect((photo.width() - side) / 2, (photo.height() - side) / 2, side, side);
-}
-
-QImage cutSquare(const QImage &photo, const QRect &square)
-{
-    return Author::questionSquare(photo.copy(square & photo.rect()));
-}
-
-MadeQuestion questionFromTwoPhotos(const QImage &photoA, const QImage &photoB, const QRect &square,
+MadeQuestion questionFromTwoPhotos(const QImage &photoA, const QImage &photoB, std::optional<QRect> square,
     const std::atomic_bool *cancel)
 {
-    MadeQuestion made;
-    if (photoA.size() != photoB.size()) {
-        made.problem = QStringLiteral("2 枚の写真の大きさが違います（%1 x %2 と %3 x %4）。同じ場所から同じ向きで撮った 2 枚にしてください。")
-                           .arg(photoA.width())
-                           .arg(photoA.height())
-                           .arg(photoB.width())
-                           .arg(photoB.height());
-        return made;
-    }
-    made.a = cutSquare(photoA, square);
-    if (cancelled(cancel))
-        return MadeQuestion {{}, {}, {}, {}, true};
-    made.b = cutSquare(photoB, square);
-    if (cancelled(cancel))
-        return MadeQuestion {{}, {}, {}, {}, true};
-    const Author::FoundDifferences found = Author::findChanges(made.a, made.b);
-    made.circles = found.circles;
-    made.cancelled = cancelled(cancel);
-    made.problem = found.problem;
-    return made;
+    const Author::TwoPhotoQuestion made = Author::questionFromTwoPhotos(photoA, photoB, square, cancel);
+    MadeQuestion question {made.a, made.b, made.circles, made.problem, made.cancelled, {}, made.square, made.common};
+    // Only the pictures the library gives whole are shown: without B there is nothing to correct.
+    if (question.b.isNull())
+        question.a = QImage();
+    return question;
 }
 
 namespace {
 MadeQuestion fromPlanting(const QImage &a, const Author::Planting &planting)
 {
-    MadeQuestion made {a, planting.b, {}, planting.problem, planting.cancelled, {}};
+    MadeQuestion made;
+    made.a = a;
+    made.b = planting.b;
+    made.problem = planting.problem;
+    made.cancelled = planting.cancelled;
     for (const Author::PlantedChange &change : planting.changes) {
         made.circles.push_back(change.circle);
         made.kinds.push_back(change.kind);
@@ -114,10 +65,17 @@ Author::Planting plantingOf(const QImage &b, const std::vector<Author::Circle> &
 MadeQuestion questionFromOnePhoto(const QImage &photo, const QRect &square, int count, quint64 seed,
     const std::atomic_bool *cancel)
 {
-    const QImage a = cutSquare(photo, square);
-    if (cancelled(cancel))
-        return MadeQuestion {{}, {}, {}, {}, true, {}};
-    return fromPlanting(a, Author::plantDifferences(a, count, seed, cancel));
+    const QRect kept = keptInside(square, photo.rect());
+    const QImage a = Author::cutSquare(photo, kept);
+    if (cancelled(cancel)) {
+        MadeQuestion stopped;
+        stopped.cancelled = true;
+        return stopped;
+    }
+    MadeQuestion made = fromPlanting(a, Author::plantDifferences(a, count, seed, cancel));
+    made.square = kept;
+    made.common = photo.rect();
+    return made;
 }
 
 MadeQuestion replantOne(const QImage &a, const QImage &b, const std::vector<Author::Circle> &circles,

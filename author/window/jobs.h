@@ -13,19 +13,11 @@
 #include <optional>
 #include <vector>
 
-// The maker's one door to the author library's image work: reading photos,
-// cutting the question's square, finding the differences, suggesting a
-// limit. Kept in one place so the window follows the library as it grows.
+// The maker's one door to the author library's question work: laying two
+// photos over each other and finding their differences, planting them into
+// one, suggesting a limit. Kept in one place so the window follows the
+// library as it grows.
 namespace Maker::Jobs {
-
-// A photo upright as the camera recorded it, decoded no larger than the
-// question's square could use; empty with a sentence for the grown-up.
-std::optional<QImage> readPhoto(const QString &fileName, QString &why);
-
-// The middle, largest square of a photo.
-QRect defaultSquare(QSize photo);
-// The square cut from the photo as a 350 x 350 question picture.
-QImage cutSquare(const QImage &photo, const QRect &square);
 
 struct MadeQuestion
 {
@@ -35,10 +27,19 @@ struct MadeQuestion
     QString problem; // said to the grown-up; the pictures may still be there
     bool cancelled = false;
     std::vector<Author::ChangeKind> kinds; // of each circle, when planted
+    QRect square; // of photo A, that became the pictures
+    QRect common; // of photo A, that the frame may take (with two photos, what both show)
 };
 
-// Two photos of one place: the square of each cut out, the differences found.
-MadeQuestion questionFromTwoPhotos(const QImage &photoA, const QImage &photoB, const QRect &square,
+// A square chosen with the frame, moved and shrunk as little as it takes
+// to lie in `area`.
+QRect keptInside(QRect square, const QRect &area);
+
+// Two photos of one place: B laid over A (a hand-held pair differs a little
+// in size, turn and light), the square (in A's pixels; by default the middle
+// of what both show) cut from both, the differences found. Photos of two
+// places are refused with the reason and no pictures.
+MadeQuestion questionFromTwoPhotos(const QImage &photoA, const QImage &photoB, std::optional<QRect> square,
     const std::atomic_bool *cancel);
 
 // One photo: its square cut out, `count` differences planted with the seed.

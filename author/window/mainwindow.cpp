@@ -303,7 +303,11 @@ void MainWindow::photosMade(const PhotoWork::Result &result)
 {
     m_busy->stop();
     if (!result.problem.isEmpty() || result.made.a.isNull()) {
-        QMessageBox::warning(this, windowTitle(), result.problem.isEmpty() ? result.made.problem : result.problem);
+        // Refused (a photo unreadable, two places, a frame the library would
+        // not cut): the question on the table stays as it was.
+        const QString why = result.problem.isEmpty() ? result.made.problem : result.problem;
+        say(why);
+        QMessageBox::warning(this, windowTitle(), why);
         return;
     }
     const bool newPhotos = result.files != m_photoFiles;
@@ -311,8 +315,11 @@ void MainWindow::photosMade(const PhotoWork::Result &result)
         m_photoFiles = result.files;
         m_photoScale = m_photoView->setFittedPhoto(result.photoA);
         const QPointF origin = m_photoView->pictureOrigin();
-        // Never a part so small that the question would be enlarged from it.
-        m_frame->setBounds(QRectF(origin, QSizeF(result.photoA.size()) * m_photoScale), PictureSide * m_photoScale);
+        // Only what both photos show, and never a part so small that the
+        // question would be enlarged from it.
+        const QRect common = result.made.common;
+        m_frame->setBounds(QRectF(origin + QPointF(common.topLeft()) * m_photoScale, QSizeF(common.size()) * m_photoScale),
+            PictureSide * m_photoScale);
         m_frame->setVisible(true);
         m_photoDock->raise();
         m_savedFolder.clear();

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "author/window/photowork.h"
 
+#include "author/photo.h"
+#include "author/square.h"
+
 #include <QtConcurrent>
 
 namespace Maker {
@@ -42,7 +45,8 @@ void PhotoWork::cutAgain(const QRect &square)
     if (!m_last)
         return;
     auto result = std::make_shared<Result>(*m_last);
-    result->square = square;
+    // Rounded from the screen, the frame may reach a pixel past what may be cut.
+    result->square = Jobs::keptInside(square, m_last->made.common);
     run(result, false);
 }
 
@@ -61,20 +65,20 @@ void PhotoWork::run(std::shared_ptr<Result> result, bool readFirst)
     m_watcher.setFuture(QtConcurrent::run([result, readFirst, cancel = m_cancel] {
         if (readFirst && result->files.size() == 1) {
             QString why;
-            const std::optional<QImage> photo = Jobs::readPhoto(result->files.at(0), why);
+            const std::optional<QImage> photo = Author::readPhoto(result->files.at(0), why);
             if (!photo) {
                 result->problem = why;
                 return;
             }
             result->photoA = *photo;
-            result->square = Jobs::defaultSquare(photo->size());
+            result->square = Author::defaultSquare(photo->size());
         } else if (readFirst) {
             // Both photos at once: each decode keeps one core busy.
             QString whyB;
             QFuture<std::optional<QImage>> readingB
-                = QtConcurrent::run([file = result->files.at(1), &whyB] { return Jobs::readPhoto(file, whyB); });
+                = QtConcurrent::run([file = result->files.at(1), &whyB] { return Author::readPhoto(file, whyB); });
             QString whyA;
-            const std::optional<QImage> a = Jobs::readPhoto(result->files.at(0), whyA);
+            const std::optional<QImage> a = Author::readPhoto(result->files.at(0), whyA);
             const std::optional<QImage> b = readingB.result();
             if (!a || !b) {
                 result->problem = a ? whyB : whyA;
@@ -84,13 +88,17 @@ void PhotoWork::run(std::shared_ptr<Result> result, bool readFirst)
                 return;
             result->photoA = *a;
             result->photoB = *b;
-            result->square = Jobs::defaultSquare(a->size());
         }
         if (cancel->load())
             return;
-        result->made = result->files.size() == 1
-            ? Jobs::questionFromOnePhoto(result->photoA, result->square, result->count, result->seed, cancel.get())
-            : Jobs::questionFromTwoPhotos(result->photoA, result->photoB, result->square, cancel.get());
+        if (result->files.size() == 1) {
+            result->made = Jobs::questionFromOnePhoto(result->photoA, result->square, result->count, result->seed, cancel.get());
+            return;
+        }
+        // New photos: the middle of what both show, once B is laid over A.
+        result->made = Jobs::questionFromTwoPhotos(result->photoA, result->photoB,
+            readFirst ? std::nullopt : std::optional<QRect>(result->square), cancel.get());
+        result->square = result->made.square;
     }));
 }
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "author/window/questionfolder.h"
 
-#include "author/make.h"
 #include "author/question.h"
+#include "author/writequestion.h"
 #include "rules/constants.h"
 #include "rules/answerlines.h"
 #include "rules/circles.h"
@@ -12,15 +12,11 @@
 #include "rules/files.h"
 #include "rules/linefile.h"
 #include "rules/textconv.h"
-#include "tools/asseterror.h"
-#include "tools/imagewriters.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
-
-#include <map>
 
 namespace Maker {
 
@@ -159,45 +155,10 @@ QString writeQuestion(const QString &folder, const QString &name, const QImage &
     const std::vector<Author::Circle> &circles, int limit)
 {
     const QString dir = withSlash(folder);
+    // The game lists bitmap questions before JPEG ones: new JPEGs beside old
+    // bitmaps would never be played.
     const bool bitmap = Platform::fileExists(Platform::resolvePath(dir + name + QStringLiteral("_A.bmp")));
-    const QString extension = bitmap ? QStringLiteral(".bmp") : QStringLiteral(".jpg");
-    const QString fileA = Platform::resolvePath(dir + name + QStringLiteral("_A") + extension);
-    const QString fileB = Platform::resolvePath(dir + name + QStringLiteral("_B") + extension);
-    const QString answerFile = AnswerFileOf(dir, name);
-
-    // What was there, to put back should any write fail.
-    std::map<QString, QByteArray> before;
-    for (const QString &file : {fileA, fileB, answerFile}) {
-        QFile old(file);
-        if (old.exists() && old.open(QIODevice::ReadOnly))
-            before[file] = old.readAll();
-    }
-    QStringList written;
-    try {
-        const QByteArray bytesA = bitmap ? encodeBitmap(a) : encodeJpeg(a, Author::MadeJpegQuality, false);
-        const QByteArray bytesB = bitmap ? encodeBitmap(b) : encodeJpeg(b, Author::MadeJpegQuality, false);
-        written << fileA;
-        Platform::saveFile(bytesA, fileA);
-        written << fileB;
-        Platform::saveFile(bytesB, fileB);
-        written << answerFile;
-        Platform::saveLines(AnswerFileLines(circles, limit), answerFile);
-    } catch (const EGameError &error) {
-        for (const QString &file : written) {
-            if (const auto old = before.find(file); old != before.end()) {
-                try {
-                    Platform::saveFile(old->second, file);
-                } catch (const EGameError &) {
-                }
-            } else {
-                QFile::remove(file);
-            }
-        }
-        return QStringLiteral("書き込めませんでした（%1）。フォルダは前のままです。").arg(Errors::boxText(error.message()));
-    } catch (const AssetError &error) {
-        return QStringLiteral("絵にできませんでした（%1）。何も書いていません。").arg(error.message());
-    }
-    return QString();
+    return Author::writeQuestion({dir, name}, a, b, circles, limit, {bitmap, true});
 }
 
 } // namespace Maker

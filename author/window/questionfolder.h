@@ -44,7 +44,7 @@ struct OpenedQuestion
 // Reads a question's pictures and answer file as the game reads them.
 OpenedQuestion openQuestion(const QString &folder, const QString &name);
 
-// Writes NAME_A, NAME_B and NAME_Ans.txt as the command line writes them:
+// Writes NAME_A, NAME_B and NAME_Ans.txt with the command line's writer:
 // each file atomic, the answer file in CR LF, all or nothing (a failure puts
 // back what was there). A replaced bitmap question stays bitmaps, so the game
 // still loads the new pictures. Empty on success, else the reason.
