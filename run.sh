@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The pimukaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets everything up on a fresh Debian machine and starts the game.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")" && pwd)

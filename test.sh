@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The pimukaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets everything up and runs the whole test suite, once in a normal build
 # and once under AddressSanitizer and UndefinedBehaviorSanitizer, then fuzzes
 # the file readers for a fixed number of inputs.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The author's tool: makes question pictures from photos, proposes answer
 // circles and checks question folders. The work is in the pimukaro_author library.
 // Without a command on a desktop, it opens the maker's window instead.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The author's tool: how well propose finds the differences (the sample
 // questions and a set of harder photo-like pairs with known truth), how well
 // make does on photos taken by hand, how long propose, check and make take,

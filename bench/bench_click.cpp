@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A click on a difference of picture B, from the mouse press to the window
 // repainted with the new ring: the hit test, the mark, the repaint and the
 // sound (recorded instead of played).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floors of loading a question, measured in the same run as the loading
 // figures: what reading both pictures must cost at the least. For a JPEG pair,
 // libjpeg decoding both files, with the settings the game must use (the

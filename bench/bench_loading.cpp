@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Loading a question with CB_QChange: both pictures read, the overlay wiped,
 // the answer file read, and the window drawn with the new pictures (a JPEG's
 // pixels are decoded by that first drawing). The drawing is what the event

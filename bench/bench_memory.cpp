@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Peak resident memory of a game that has played the whole sample folder, in
 // a process of its own so nothing else the bench did counts.
 

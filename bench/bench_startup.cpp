@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up, from a new process to the title screen painted for the first
 // time, and the resident memory once it has settled; beside it, in the same
 // run and timed the same way, a bare window with the same controls.

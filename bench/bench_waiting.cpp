@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Processor time while the game waits: inside Pause, and with the title
 // screen standing idle in the event loop.
 

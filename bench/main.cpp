@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The benchmark program: times the game's own code paths on Qt's offscreen
 // platform and prints each figure beside its budget. Takes Google Benchmark's
 // flags, e.g. --benchmark_repetitions=5 or --benchmark_filter=Load.

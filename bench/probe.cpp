@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts the game with the start-up app/main.cpp calls, in a process of its own, and
 // tells the bench on standard output what it measured:
 //   pimukaro-bench-probe startup      "painted <main> <shown> <painted> <resident kB>":

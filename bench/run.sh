@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The pimukaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the game in Release (build-release/) and runs the benchmarks on Qt's
 # offscreen platform: each figure is the median of several runs, printed in
 # one table beside its budget. Extra arguments go to the benchmark program,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The hidden answer-setting mode: marking the differences of a question on
 // picture B, choosing its time limit and saving its answer file.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The question folder: where it is found at start-up, what questions it
 // holds, drawing the next question, and loading a question's pictures.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // From start-up to the end of a play-through: the title screen, the
 // announcement of each question, the clock, the player's clicks and the four
 // ways a question ends.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window and every control on it, as the player first sees them.
 
 #include "form/Pimukaro_Main.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The view operations the game calls by name: the overlay and its marks,
 // repainting at once, waiting, and the sound cues.
 

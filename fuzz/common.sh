@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The pimukaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by run.sh and run_all.sh: the fuzz build in build-fuzz/ and the
 # libFuzzer limits every run keeps to.
 FUZZ_SOURCE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)

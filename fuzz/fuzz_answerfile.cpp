@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Answer files of any bytes, loaded by the question loader into the real
 // window: the load either succeeds or stops at a conversion or file error
 // with its exact text, and the game record agrees with the answer list as the

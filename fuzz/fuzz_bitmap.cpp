@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Bitmap files as the game meets them: copied, cut short, hand-edited. Each
 // one loads into an image of its stated size or fails with one of the two
 // bitmap messages; nothing else may happen.

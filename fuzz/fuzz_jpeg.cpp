@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // JPEG files as the game meets them. The header is read at load, the pixels
 // at the first image() call; either may fail, but only with a libjpeg message
 // number, and a second image() call never fails.

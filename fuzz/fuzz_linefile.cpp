@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Line files (answer files, the remembered folder) of any bytes: the lines
 // hold no line ends, writing them and cutting them again gives the same
 // lines, and a save followed by a load does too.

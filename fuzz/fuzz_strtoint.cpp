@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Text to integer against a plain reference: the same texts are accepted,
 // with the same values, and a refused text is named in the message.
 #include "fuzzsupport.h"

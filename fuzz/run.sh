@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The pimukaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Usage: fuzz/run.sh TARGET SECONDS
 # Builds the fuzz targets if needed and fuzzes TARGET for SECONDS seconds. The
 # corpus grows in build-fuzz/corpus/TARGET (started from the generated seeds);

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The pimukaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Usage: fuzz/run_all.sh
 # Builds the fuzz targets if needed and runs each from its seeds for a fixed
 # number of inputs (about half a minute each on a two-core machine). Fails on

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The pimukaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages the game needs to build, run and be tested,
 # then configures and builds it. Sourced by ./run.sh and ./test.sh.
 set -euo pipefail

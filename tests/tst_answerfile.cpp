@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Answer files: what a load puts into the answer list and the game record,
 // what a save writes, byte for byte, and what is left after each failure.
 

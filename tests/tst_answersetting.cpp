@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The answer-setting mode, driven through its buttons: the candidate, the
 // selected row and the unsaved-changes flag after each step.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The author's tool checks a question folder for everything that would stop
 // or spoil play: one folder per problem, each giving exactly its own report,
 // with the game's own error texts where the game would stop.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The author's tool finds the differences of made pairs whose truth is known:
 // one circle per change, covering it, and none where only noise differs.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The author's tool makes a question from two photos: 350 x 350 pictures the
 // game reads, cut from the middle, with the proposed answer file; every
 // refusal and every failure leaves the folder as it was.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The author's program as a person runs it: exit statuses, and the exact
 // bytes on standard output and standard error.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The benchmark's own machinery: how a figure is printed and judged against
 // its budget, and how a probe process is run and its failures reported.
 

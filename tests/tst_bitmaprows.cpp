@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game reads plain 24- and 32-bit bitmaps itself, row by row, and leaves
 // every other kind to Qt's reader: on every depth and header of the fuzz
 // seeds, whatever the game accepts must show exactly what Qt's reader shows,

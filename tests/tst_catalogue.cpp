@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The question folder: what the catalogue lists, the start-up folder, the
 // remembered folder, drawing questions and changing the folder.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Playing: start-up, the announcement, the clock, hits and misses, the four
 // endings, giving up, the memory-mode countdown, the clock freeze and closing.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keyboard and the mouse in the game's window, as a child or a parent
 // uses them: what the focus may reach on each screen, Enter on buttons, every
 // mouse button on the answer list, and the changes of the question list.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long morning at the game, through the window: a thousand questions ended
 // every way a question can end, returns to the title, folder changes and trips
 // into the answer-setting mode with saves. After every event the game record

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Question folders made to trip the game up: odd names, pictures that are no
 // files, endless devices, pipes nobody writes to, files far too large. Each
 // gives its error box or loads what fits, at once and without eating memory.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two files the game writes, the answer file and "Pimukaro.Set", on a
 // disk that refuses or fails: the old file stays whole or the new one is
 // whole, the error box names the fault, and the answer list keeps only its

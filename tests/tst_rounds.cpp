@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A round from its draw to its start, when something gets in its way: a
 // question that fails to load, a close during the announcement, giving up
 // during the memory countdown and starting again at once.

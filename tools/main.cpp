@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lays out the game's play folder: the sample question folders, the sounds and
 // the window icon, all drawn and synthesised here; or, with --theme-icons, the
 // icon in every size of the desktop's icon theme.

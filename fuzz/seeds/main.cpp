@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the seed corpus of every fuzz target under the given folder:
 // <folder>/<target>/<seed name>.
 #include "seeds.h"

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The pimukaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Prepares a question's answers in the hidden answer-setting mode with real
 # input (Shift + Ctrl on the start button, clicks, a nudge, a time choice, save),
 # checks the answer file byte for byte, then plays the question and finds both.

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The pimukaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game's dialogs on a real X server, under the dialog-button layout of
 # each desktop's theme (Qt picks it from XDG_CURRENT_DESKTOP on xcb, never on
 # the offscreen platform): the question shows はい(Y) left of いいえ(N), side by

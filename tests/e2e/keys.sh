@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The pimukaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A child at a real keyboard: keys typed at the title, during play and after
 # giving up reach no control hidden under a panel (the question list), so no
 # other question's pictures appear; Return on the focused give-up button gives up.

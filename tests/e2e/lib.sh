@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The pimukaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared steps of the end-to-end tests: a virtual display, the real game in a
 # scratch play folder, and pixel checks on screenshots of its window.
 

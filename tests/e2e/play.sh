@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The pimukaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Plays one question of a start-up folder to its end with real mouse clicks:
 # a miss, both differences, the result panel, back to the title, and quit.
 # usage: play.sh GAME

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The pimukaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package, checks its contents, its copyright file and
 # lintian's verdict, then unpacks it into a scratch root (never into the
 # system) and starts the game from there as the menu would, and once with a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Asks the game's own code what an installed game would see, for the
 // end-to-end tests of an installed tree:
 //   probe datadir PROGRAM-DIR  prints where a program in PROGRAM-DIR finds each

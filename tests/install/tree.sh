@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The pimukaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the game (stripped, as a package is) into a scratch prefix and checks the installed tree: the
 # desktop entry and metainfo validate, every theme icon is a PNG of its size,
 # nothing refers to the build folder, the tree still finds its data after it

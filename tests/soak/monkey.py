@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The pimukaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A child and a parent at the real game for a while, under a virtual display.
 
 Drives the game with a seeded random sequence of mouse clicks and releases

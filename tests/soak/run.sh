@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The pimukaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A monkey run of the real game under a virtual display, in a scratch play
 # folder of normal, memory-mode and broken questions.
 # usage: tests/soak/run.sh MINUTES [SEED]   (PIMUKARO_GAME: the game to run,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Small bitmaps of every depth and encoding the game accepts, then broken
 // copies of them: cut short at several points and with lying headers.
 #include "seeds.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The pimukaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // JPEG files made with libjpeg: baseline, progressive, greyscale, with restart
 // markers, and copies cut short or with damaged bytes.
 #include "seeds.h"
