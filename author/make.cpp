@@ -60,11 +60,6 @@ QString readBackProblem(const TwoPhotoQuestion &made, bool bitmap)
 
 } // namespace
 
-QImage questionSquare(const QImage &photo)
-{
-    return cutSquare(photo, defaultSquare(photo.size()));
-}
-
 Outcome makeQuestion(const QuestionPath &question, const QString &photoA, const QString &photoB,
     const MakeOptions &options)
 {

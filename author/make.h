@@ -22,9 +22,6 @@ struct MakeOptions
     std::optional<QRect> square; // the square of photo A to use, in its own pixels
 };
 
-// The middle square of the photo as a question picture.
-QImage questionSquare(const QImage &photo);
-
 // Makes a question from two photos of the same scene and size, the second
 // perhaps taken by hand: its two pictures and, unless one is there already,
 // the answer file. Anything but success leaves the folder as it was.

@@ -22,8 +22,8 @@ QImage cutSquare(const QImage &photo, const QRect &square)
     const cv::Mat cut = toMat(photo.copy(square));
     cv::Mat scaled;
     // Averaging when shrinking keeps fine patterns from turning into moiré.
-    const int interpolation = cut.cols >= QuestionSide ? cv::INTER_AREA : cv::INTER_CUBIC;
-    cv::resize(cut, scaled, cv::Size(QuestionSide, QuestionSide), 0, 0, interpolation);
+    const int interpolation = cut.cols >= PictureSide ? cv::INTER_AREA : cv::INTER_CUBIC;
+    cv::resize(cut, scaled, cv::Size(PictureSide, PictureSide), 0, 0, interpolation);
     return toImage(scaled);
 }
 

@@ -10,8 +10,6 @@
 
 namespace Author {
 
-inline constexpr int QuestionSide = PictureSide;
-
 // The largest square in the middle of a photo of that size.
 QRect defaultSquare(QSize photo);
 

@@ -17,6 +17,7 @@
 #include "bench/benchgame.h"
 #include "support/handheldpairs.h"
 #include "bench/hardpairs.h"
+#include "rules/constants.h"
 #include "tools/asseterror.h"
 #include "tools/assetgen.h"
 #include "tools/imagewriters.h"
@@ -289,7 +290,7 @@ void BM_AuthorHandHeldAccuracy(benchmark::State &state)
             const Author::TwoPhotoQuestion made = Author::questionFromTwoPhotos(*a, *b, std::nullopt);
             refused += made.problem.isEmpty() ? 0 : 1;
             // The truth in the question picture's pixels (the photos were read at full size).
-            const double scale = double(Author::QuestionSide) / std::max(1, made.square.width());
+            const double scale = double(PictureSide) / std::max(1, made.square.width());
             std::vector<Author::Circle> truth;
             for (const HandHeldPairs::Truth &t : known.truth)
                 truth.push_back({int(std::lround((t.x - made.square.x()) * scale)),

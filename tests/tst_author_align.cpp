@@ -30,7 +30,7 @@ double worstMiss(const QTransform &found, const QTransform &truth, const QRect &
             const QPointF d = found.map(p) - truth.map(p);
             worst = std::max(worst, std::hypot(d.x(), d.y()));
         }
-    return worst * Author::QuestionSide / square.width();
+    return worst * PictureSide / square.width();
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "author/check.h"
 #include "author/finder.h"
 #include "author/make.h"
+#include "author/square.h"
 #include "author/propose.h"
 #include "authorpairs.h"
 #include "support/fillingdisk.h"
@@ -125,7 +126,7 @@ private slots:
         for (int y = 150; y < 250; ++y)
             for (int x = 300; x < 400; ++x)
                 photo.setPixel(x, y, qRgba(0, 0, 255, 255));
-        const QImage square = Author::questionSquare(photo);
+        const QImage square = Author::cutSquare(photo, Author::defaultSquare(photo.size()));
         QCOMPARE(square.size(), QSize(350, 350));
         QCOMPARE(square.pixel(5, 5), qRgb(255, 255, 255));
         QCOMPARE(square.pixel(175, 175), qRgb(0, 0, 255));

@@ -31,7 +31,7 @@ struct Place
 
 std::vector<Place> inSquare(const std::vector<HandHeldPairs::Truth> &truth, const QRect &square)
 {
-    const double scale = double(Author::QuestionSide) / square.width();
+    const double scale = double(PictureSide) / square.width();
     std::vector<Place> places;
     for (const HandHeldPairs::Truth &t : truth)
         places.push_back({(t.x - square.x()) * scale, (t.y - square.y()) * scale, t.r * scale});
@@ -210,7 +210,7 @@ private slots:
         QImage strip(1, 5000, QImage::Format_RGB32);
         strip.fill(Qt::blue);
         strip.setPixel(0, 2499, qRgb(255, 0, 0));
-        const QImage square = Author::questionSquare(strip);
+        const QImage square = Author::cutSquare(strip, Author::defaultSquare(strip.size()));
         QCOMPARE(square.size(), QSize(350, 350));
         QCOMPARE(square.pixel(175, 175), qRgb(255, 0, 0));
     }
