@@ -3,7 +3,8 @@
 
 #include "rules/files.h"
 
-#include <QCollator>
+#include "rules/nameorder.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -23,16 +24,9 @@ namespace {
             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
     }
 
-    // A fixed locale keeps the order the same on every machine, whatever the
-    // user's language settings; equal-collating names fall back to plain order.
     void sortNatural(QStringList &names)
     {
-        QCollator collator { QLocale(QLocale::Japanese, QLocale::Japan) };
-        collator.setNumericMode(true);
-        std::sort(names.begin(), names.end(), [&collator](const QString &a, const QString &b) {
-            const int order = collator.compare(a, b);
-            return order != 0 ? order < 0 : a < b;
-        });
+        std::sort(names.begin(), names.end(), nameBefore);
     }
 
 } // namespace

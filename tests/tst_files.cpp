@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "rules/files.h"
+#include "rules/nameorder.h"
 
 #include <QDir>
 #include <QFile>
@@ -181,6 +182,56 @@ private Q_SLOTS:
         for (const QString &name : folders)
             QVERIFY(QDir(dir.path()).mkdir(name));
         QCOMPARE(listFolder(dir.path() + u'/', extension), listed);
+    }
+
+    // Names in the order a parent reads a list of them.
+    void namesCompare_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<int>("order");
+        QTest::newRow("numbers by value") << "q2" << "q10" << -1;
+        QTest::newRow("number against letter") << "q9" << "qa" << -1;
+        QTest::newRow("leading zeros") << "q007" << "q7" << 0;
+        QTest::newRow("long numbers") << "q99999999999999999999" << "q100000000000000000000" << -1;
+        QTest::newRow("full-width digits by value") << QStringLiteral("もんだい２") << QStringLiteral("もんだい１０") << -1;
+        QTest::newRow("full-width beside ASCII") << QStringLiteral("ｑ2") << "q2" << 0;
+        QTest::newRow("case ignored") << "Apple" << "banana" << -1;
+        QTest::newRow("katakana beside hiragana") << QStringLiteral("コップ") << QStringLiteral("こっぷ") << 0;
+        QTest::newRow("kana in their sounds' order") << QStringLiteral("イヌ") << QStringLiteral("うさぎ") << -1;
+        QTest::newRow("voiced after plain") << QStringLiteral("かめ") << QStringLiteral("がっこう") << -1;
+        QTest::newRow("Latin before kana") << "zoo" << QStringLiteral("あり") << -1;
+        QTest::newRow("kana before kanji") << QStringLiteral("んー") << QStringLiteral("犬") << -1;
+        QTest::newRow("shorter first") << "q" << "q_A" << -1;
+        QTest::newRow("underscore before letters") << "q_A" << "qa_A" << -1;
+        QTest::newRow("empty first") << "" << "a" << -1;
+    }
+    void namesCompare()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(int, order);
+        QCOMPARE(compareNames(first, second), order);
+        QCOMPARE(compareNames(second, first), -order);
+        QCOMPARE(nameBefore(first, second) || nameBefore(second, first), first != second);
+    }
+
+    // Names beside each other keep one order: the plain spelling first.
+    void namesBesideEachOther_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("lower case first") << "q1_Ans.TXT" << "q1_ANS.txt";
+        QTest::newRow("hiragana first") << QStringLiteral("こっぷ") << QStringLiteral("コップ");
+        QTest::newRow("ASCII first") << "q2" << QStringLiteral("ｑ2");
+        QTest::newRow("zeros by character") << "q007" << "q7";
+    }
+    void namesBesideEachOther()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QVERIFY(nameBefore(first, second));
+        QVERIFY(!nameBefore(second, first));
     }
 
     // The order does not depend on the order the names were made in.
