@@ -23,6 +23,31 @@ QString extensionOf(const QString &fileName)
     return fileName.mid(dot + 1);
 }
 
+// The overlay is wiped at every question and stays white until the first
+// ring, so its 350 x 350 pixels are made only when first asked for.
+class WhiteBitmap : public Picture
+{
+public:
+    explicit WhiteBitmap(QSize size) : m_size(size) {}
+    Kind kind() const override { return Kind::Bitmap; }
+    QSize size() const override { return m_size; }
+    const QImage &image() override { return pixels(); }
+    QImage *bitmap() override { return &pixels(); }
+
+private:
+    QImage &pixels()
+    {
+        if (m_image.isNull() && !m_size.isEmpty()) {
+            m_image = QImage(m_size, QImage::Format_RGB32);
+            m_image.fill(Qt::white);
+        }
+        return m_image;
+    }
+
+    QSize m_size;
+    QImage m_image;
+};
+
 } // namespace
 
 std::unique_ptr<Picture> loadPicture(const QString &fileName)
@@ -51,7 +76,5 @@ std::unique_ptr<Picture> loadPicture(const QString &fileName)
 
 std::unique_ptr<Picture> newBitmap(QSize size)
 {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return std::make_unique<BitmapPicture>(std::move(image));
+    return std::make_unique<WhiteBitmap>(size);
 }

@@ -34,8 +34,8 @@ void order(int &a, int &b)
 
 } // namespace
 
-Canvas::Canvas(QImage &image, bool blank, std::function<void()> changed)
-    : m_image(image)
+Canvas::Canvas(std::function<QImage &()> pixels, bool blank, std::function<void()> changed)
+    : m_pixels(std::move(pixels))
     , m_changed(std::move(changed))
     , m_blank(blank)
 {
@@ -64,14 +64,15 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2)
 {
     if (!willPaint())
         return;
+    QImage &image = m_pixels();
     order(x1, x2);
     order(y1, y2);
     if (x1 < x2 && y1 < y2) {
         // The border rows and columns, in 64 bits so far-off boxes cannot overflow.
         const double left = x1, right = double(x2) - 1, top = y1, bottom = double(y2) - 1;
         const double half = m_penWidth / 2.0;
-        const Span xs = clipped(left - half, right + half, m_image.width());
-        const Span ys = clipped(top - half, bottom + half, m_image.height());
+        const Span xs = clipped(left - half, right + half, image.width());
+        const Span ys = clipped(top - half, bottom + half, image.height());
         const QRgb pen = m_penColor.rgb();
         const QRgb brush = Brush;
         // What each column is, worked out once rather than again on every row:
@@ -92,7 +93,7 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2)
         // them, outside them); each kind is painted once, then copied.
         std::vector<QRgb> painted[2][2][2];
         for (int y = ys.from; y < ys.to; ++y) {
-            auto *row = reinterpret_cast<QRgb *>(m_image.scanLine(y)) + xs.from;
+            auto *row = reinterpret_cast<QRgb *>(image.scanLine(y)) + xs.from;
             const bool nearRow = std::abs(y - top) <= half || std::abs(y - bottom) <= half;
             const bool withinRows = y >= top - half && y <= bottom + half;
             const bool insideRows = y >= top && y <= bottom;
@@ -118,18 +119,19 @@ void Canvas::ellipse(int x1, int y1, int x2, int y2)
 {
     if (!willPaint())
         return;
+    QImage &image = m_pixels();
     order(x1, x2);
     order(y1, y2);
     if (x1 < x2 && y1 < y2) {
         const double cx = (double(x1) + x2) / 2, cy = (double(y1) + y2) / 2;
         const double a = (double(x2) - x1) / 2, b = (double(y2) - y1) / 2;
         const double half = m_penWidth / 2.0;
-        const Span xs = clipped(cx - a - half, cx + a + half, m_image.width());
-        const Span ys = clipped(cy - b - half, cy + b + half, m_image.height());
+        const Span xs = clipped(cx - a - half, cx + a + half, image.width());
+        const Span ys = clipped(cy - b - half, cy + b + half, image.height());
         const QRgb pen = m_penColor.rgb();
         const QRgb brush = Brush;
         for (int y = ys.from; y < ys.to; ++y) {
-            auto *row = reinterpret_cast<QRgb *>(m_image.scanLine(y));
+            auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
             const double dy = y - cy;
             for (int x = xs.from; x < xs.to; ++x) {
                 const double dx = x - cx;

@@ -19,8 +19,10 @@ class QImage;
 class Canvas
 {
 public:
-    // blank: every pixel of image is white, as a new overlay is.
-    Canvas(QImage &image, bool blank, std::function<void()> changed);
+    // pixels: the bitmap drawn on, asked for only when a shape changes a
+    // pixel, so a blank overlay that is only wiped never makes one.
+    // blank: every pixel of that bitmap is white, as a new overlay is.
+    Canvas(std::function<QImage &()> pixels, bool blank, std::function<void()> changed);
 
     void setPenColor(const QColor &color);
     QColor penColor() const { return m_penColor; }
@@ -48,7 +50,7 @@ private:
     // Shapes are filled white: the overlay is white where nothing is drawn.
     static constexpr QRgb Brush = 0xffffffffu;
 
-    QImage &m_image;
+    std::function<QImage &()> m_pixels;
     std::function<void()> m_changed;
     QColor m_penColor = Qt::black;
     int m_penWidth = 1;

@@ -74,14 +74,19 @@ Canvas &ImageView::canvas()
         blank = true;
         pictureChanged();
     }
-    QImage *bitmap = m_picture->bitmap();
-    if (m_picture->kind() != Picture::Kind::Bitmap || !bitmap)
+    if (m_picture->kind() != Picture::Kind::Bitmap)
         throw EInvalidOperation(Errors::onlyBitmapCanvas());
     if (!m_canvas) {
-        // The canvas writes whole 32-bit pixels.
-        if (bitmap->format() != QImage::Format_RGB32 && bitmap->format() != QImage::Format_ARGB32)
-            *bitmap = bitmap->convertToFormat(QImage::Format_RGB32);
-        m_canvas = std::make_unique<Canvas>(*bitmap, blank, [this] { pictureChanged(); });
+        Picture *picture = m_picture.get();
+        m_canvas = std::make_unique<Canvas>(
+            [picture]() -> QImage & {
+                // The canvas writes whole 32-bit pixels.
+                QImage &bitmap = *picture->bitmap();
+                if (bitmap.format() != QImage::Format_RGB32 && bitmap.format() != QImage::Format_ARGB32)
+                    bitmap = bitmap.convertToFormat(QImage::Format_RGB32);
+                return bitmap;
+            },
+            blank, [this] { pictureChanged(); });
     }
     return *m_canvas;
 }
@@ -130,6 +135,10 @@ const QImage *ImageView::imageToDraw()
 
 void ImageView::paintEvent(QPaintEvent *)
 {
+    // A wiped overlay: all of it see-through, nothing to work out or draw,
+    // and no pixels made for it.
+    if (m_transparent && m_canvas && m_canvas->blank())
+        return;
     const QImage *image = imageToDraw();
     if (!image || image->isNull()) {
         // Pixels that could not be had at all (no memory for them): the
@@ -143,9 +152,6 @@ void ImageView::paintEvent(QPaintEvent *)
         painter.drawImage(0, 0, *image);
         return;
     }
-    // A wiped overlay: all of it see-through, nothing to work out or draw.
-    if (m_canvas && m_canvas->blank())
-        return;
     if (m_maskedStale) {
         m_masked = withWhiteSeeThrough(*image);
         m_maskedStale = false;
