@@ -7,9 +7,16 @@
 #include "form/Pimukaro_Main.h"
 #include "platform/controls/textlabel.h"
 #include "platform/fonts.h"
+#include "platform/controls/bevelpanel.h"
+#include "platform/controls/groupframe.h"
+#include "platform/controls/itemcombobox.h"
+#include "rules/texts.h"
 
 #include <QDir>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QPushButton>
+#include <QRawFont>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -166,6 +173,69 @@ private slots:
             QCOMPARE(label->caption(), caption);
         else
             QCOMPARE(qobject_cast<QPushButton *>(w)->text(), caption);
+    }
+
+    // The game's own texts are drawn without fallback faces, so each must be
+    // whole in the face its control draws with: those on the window now, and
+    // those it shows later.
+    void gameTextsAreWholeInTheirFaces()
+    {
+        QList<std::pair<QWidget *, QString>> shown;
+        for (QWidget *w : m_form->findChildren<QWidget *>()) {
+            if (auto *label = qobject_cast<TextLabel *>(w))
+                shown.append({ w, label->caption() });
+            else if (auto *button = qobject_cast<QAbstractButton *>(w))
+                shown.append({ w, button->text() });
+            else if (auto *panel = qobject_cast<BevelPanel *>(w))
+                shown.append({ w, panel->caption() });
+            else if (auto *frame = qobject_cast<GroupFrame *>(w))
+                shown.append({ w, frame->caption() });
+            else if (auto *combo = qobject_cast<ItemComboBox *>(w))
+                shown.append({ w, combo->items().join(QString()) });
+        }
+        for (int hour = 0; hour < 24; ++hour)
+            shown.append({ control("L_TitleMsg"), Greeting(hour) });
+        const QString digits = FullWidthNumber(1234567890);
+        for (const QString &text : { QStringLiteral("やったね！ざんねん！じかんぎれ！だい もん"), digits })
+            shown.append({ control("L_GMsg1"), text });
+        shown.append({ control("L_GMsg2"), QStringLiteral("つぎにどうぞ！（のこり もん）またがんばってね！") + digits });
+        shown.append({ control("L_Msg"), QStringLiteral("ちがうところをクリック！→もんだいをえらんでください") });
+        shown.append({ control("L_SeigenJikan"), QStringLiteral("せいげんじかん  びょう") + digits });
+        shown.append({ control("L_Miss"), QStringLiteral("×") });
+        shown.append({ control("P_ImgA"), QStringLiteral("←　おぼえて！ ") });
+        int checked = 0;
+        for (const auto &[widget, text] : shown) {
+            QVERIFY(widget);
+            if (!(widget->font().styleStrategy() & QFont::NoFontMerging))
+                continue;
+            const QRawFont face = QRawFont::fromFont(widget->font());
+            QVERIFY2(face.isValid(), qPrintable(widget->objectName()));
+            for (const QChar c : text) {
+                QVERIFY2(face.supportsCharacter(c),
+                    qPrintable(QStringLiteral("%1 cannot draw %2 of \"%3\"")
+                                   .arg(widget->objectName(), QString(c), text)));
+            }
+            ++checked;
+        }
+        QVERIFY(checked > 40);
+    }
+
+    // Folder and question names come from the parent's files and may hold
+    // characters the Japanese faces lack: those controls keep the fallbacks.
+    void folderNamesFallBackToOtherFaces_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("L_QName");
+        QTest::newRow("CB_Q");
+    }
+    void folderNamesFallBackToOtherFaces()
+    {
+        const QChar alef(0x05D0);
+        if (QFontDatabase::families(QFontDatabase::Hebrew).isEmpty())
+            QSKIP("no installed face draws Hebrew");
+        QWidget *w = control(QTest::currentDataTag());
+        QVERIFY(!QRawFont::fromFont(w->font()).supportsCharacter(alef));
+        QVERIFY(QFontMetrics(w->font()).inFont(alef));
     }
 
     void looks_data()
