@@ -94,7 +94,7 @@ private slots:
         savePhoto(photo(size, true), photoB, qPrintable(format));
 
         const Author::Outcome outcome
-            = Author::makeQuestion({m_folder, QStringLiteral("ねこ")}, photoA, photoB, {bitmap, 90});
+            = Author::makeQuestion({m_folder, QStringLiteral("ねこ")}, photoA, photoB, {bitmap, 90, std::nullopt});
         QCOMPARE(outcome.status, int(Author::Done));
         QVERIFY(outcome.err.isEmpty());
         const QString extension = bitmap ? QStringLiteral("bmp") : QStringLiteral("jpg");
