@@ -4,7 +4,7 @@
 
 # Usage: fuzz/run_all.sh
 # Builds the fuzz targets if needed and runs each from its seeds for a fixed
-# number of inputs (about half a minute each on a two-core machine). Fails on
+# number of inputs (about a minute in all on a two-core machine). Fails on
 # any crash, leak, timeout or running out of memory; the failing input is
 # kept in build-fuzz/artifacts/TARGET/.
 set -euo pipefail
