@@ -13,5 +13,8 @@ source "$ROOT/scripts/setup.sh"
 install_missing_packages
 build_game "$ROOT/build-release" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DPIMUKARO_BENCHMARKS=ON
 
+# The repetitions of all benchmarks run in a random order, so that a slow
+# spell of the machine does not fall on a figure and miss its floor.
 QT_QPA_PLATFORM=offscreen "$ROOT/build-release/pimukaro-bench" \
-    --benchmark_repetitions=5 --benchmark_report_aggregates_only=true "$@"
+    --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true \
+    --benchmark_report_aggregates_only=true "$@"
