@@ -89,8 +89,9 @@ bool nameBefore(QStringView a, QStringView b)
     for (qsizetype k = 0; k < common; ++k) {
         if (a[k] == b[k])
             continue;
-        const bool plainA = folded(a[k]) == a[k].unicode(), plainB = folded(b[k]) == b[k].unicode();
-        if (folded(a[k]) == folded(b[k]) && plainA != plainB)
+        const char16_t fa = folded(a[k]), fb = folded(b[k]);
+        const bool plainA = fa == a[k].unicode(), plainB = fb == b[k].unicode();
+        if (fa == fb && plainA != plainB)
             return plainA;
         break;
     }
